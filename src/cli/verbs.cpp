@@ -1,0 +1,15 @@
+// The table of verbs; each verb lives in a file of its own (verb_*.cpp).
+#include "cli/verbs.h"
+
+#include "cli/cli_verb.h"
+
+namespace kt740 {
+
+std::span<const CliVerb> CliVerbs() {
+  static const CliVerb verbs[] = {
+      {"info", "print the start-up state: folders, language, port, model", RunInfoVerb},
+  };
+  return verbs;
+}
+
+}  // namespace kt740

@@ -1,0 +1,10 @@
+// Entry points of the verbs.
+#pragma once
+
+#include "cli/cli_verb.h"
+
+namespace kt740 {
+
+int RunInfoVerb(const QStringList& args, CliContext& ctx);
+
+}  // namespace kt740

@@ -1,0 +1,35 @@
+// Every process-wide record of the program, gathered in one object that main owns.
+#pragma once
+
+#include <string>
+
+#include "core/app_state.h"
+#include "core/profile.h"
+#include "image/embed_info.h"
+#include "image/memory_image.h"
+#include "image/settings_record.h"
+
+namespace kt740 {
+
+// What the last identify reply said beyond the model and version texts.
+struct RadioStatus {
+  int16_t ReportedModelCode = 0;
+  bool Killed = false;
+  bool Stunned = false;
+};
+
+struct ProgramState {
+  AppState app;
+  Configuration current;   // what the editors change; current.settings.Bands are the BandLimits
+  Configuration snapshot;  // the last save, open, read or reset
+  MemoryImage image;
+  EmbedInfo embedInfo;
+  bool CommDataOK = true;
+  RadioStatus radio;
+  ChannelRecord ChannelClipboard;  // InUse 0 when it holds nothing
+  bool CopyMarker = false;
+  std::string ProgrammingPassword;
+  mutable TextCatalog texts;  // parsed language files
+};
+
+}  // namespace kt740

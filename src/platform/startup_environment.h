@@ -1,0 +1,11 @@
+// The start-up inputs the platform supplies: locale, today's date, the port list.
+#pragma once
+
+#include "core/startup.h"
+
+namespace kt740 {
+
+CivilDate Today();
+StartupEnvironment MakeStartupEnvironment(const PortList* ports);
+
+}  // namespace kt740
