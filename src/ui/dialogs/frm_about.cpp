@@ -1,0 +1,137 @@
+#include "ui/dialogs/frm_about.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+#include "core/notifier.h"
+#include "core/program_state.h"
+#include "link/port_list.h"
+#include "ui/main/localize.h"
+#include "ui/main/qt_text.h"
+
+namespace kt740 {
+namespace {
+
+struct AboutTexts {
+  const char* title;
+  const char* description;
+  const char* version;
+  const char* dataVersion;
+  const char* systemInfo;
+  const char* os;
+  const char* qt;
+  const char* ports;
+  const char* noPorts;
+};
+
+// The about box has no numbers in the language files; its texts live here in both languages.
+const AboutTexts kEnglish = {"About KT-740",
+                             "Programming software for the KT-740 hand-held FM radio: read the radio's "
+                             "configuration, edit channels and functions, keep them in files, print them "
+                             "and write them back to the radio.",
+                             "Version",
+                             "Data version",
+                             "&System Information...",
+                             "Operating system",
+                             "Qt version",
+                             "Serial ports",
+                             "none found"};
+const AboutTexts kChinese = {"关于 KT-740",
+                             "KT-740 手持调频对讲机编程软件：从对讲机读取配置，编辑信道和功能，"
+                             "保存为文件，打印，并写回对讲机。",
+                             "版本",
+                             "数据版本",
+                             "系统信息(&S)...",
+                             "操作系统",
+                             "Qt 版本",
+                             "串口",
+                             "未找到"};
+
+const AboutTexts& Texts(const ProgramState& state) {
+  return state.app.LanguageId == kLanguageChinese ? kChinese : kEnglish;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& notifier, QWidget* parent)
+    : QDialog(parent), state_(state), ports_(ports), notifier_(notifier) {
+  setObjectName(QStringLiteral("frmAbout"));
+  const AboutTexts& t = Texts(state);
+  setWindowTitle(Q(t.title));
+
+  auto* icon = new QLabel(this);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+  icon->setAlignment(Qt::AlignTop);
+  auto* name = new QLabel(QStringLiteral("KT-740"), this);
+  name->setObjectName(QStringLiteral("lblTitle"));
+  auto* version = new QLabel(Q(t.version) + QStringLiteral(" ") + QApplication::applicationVersion() +
+                                 QStringLiteral("    ") + Q(t.dataVersion) + QStringLiteral(" ") +
+                                 Q(state.app.VersionText),
+                             this);
+  version->setObjectName(QStringLiteral("lblVersion"));
+  auto* description = new QLabel(Q(t.description), this);
+  description->setObjectName(QStringLiteral("lblDescription"));
+  description->setWordWrap(true);
+  description->setMinimumWidth(360);
+
+  auto* ok = new QPushButton(LangQ(state, 101), this);
+  ok->setObjectName(QStringLiteral("CommandOK"));
+  ok->setDefault(true);
+  auto* sysInfo = new QPushButton(Q(t.systemInfo), this);
+  sysInfo->setObjectName(QStringLiteral("CommandSysInfo"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::ShowSystemInformation);
+
+  auto* text = new QVBoxLayout;
+  text->addWidget(name);
+  text->addWidget(version);
+  text->addSpacing(8);
+  text->addWidget(description);
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon);
+  top->addSpacing(12);
+  top->addLayout(text, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(sysInfo);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addSpacing(12);
+  layout->addLayout(buttons);
+
+  LocalizeForm(*this, state);
+  QFont big = font();
+  big.setPointSize(big.pointSize() + 6);
+  big.setBold(true);
+  name->setFont(big);
+  setFixedSize(sizeHint());
+}
+
+QString FrmAbout::SystemInformation() const {
+  const AboutTexts& t = Texts(state_);
+  QStringList ports;
+  if (ports_) {
+    for (const PortEntry& p : ports_->Ports()) {
+      QString entry = QStringLiteral("COM") + QString::number(p.number);
+      if (!p.device.empty()) entry += QStringLiteral(" (") + Q(p.device) + QLatin1Char(')');
+      ports << entry;
+    }
+  }
+  return Q(t.os) + QStringLiteral(": ") + QSysInfo::prettyProductName() + QStringLiteral(" (") +
+         QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+         QSysInfo::currentCpuArchitecture() + QStringLiteral(")\n") + Q(t.qt) + QStringLiteral(": ") +
+         QString::fromLatin1(qVersion()) + QStringLiteral("\n") + Q(t.ports) + QStringLiteral(": ") +
+         (ports.isEmpty() ? Q(t.noPorts) : ports.join(QStringLiteral(", ")));
+}
+
+void FrmAbout::ShowSystemInformation() {
+  notifier_.Message(U8(SystemInformation()), Icon::Information);
+}
+
+}  // namespace kt740

@@ -1,0 +1,28 @@
+// FrmLanguage: English or Chinese for the rest of the run (the choice is not stored).
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QComboBox;
+
+namespace kt740 {
+
+struct ProgramState;
+
+class FrmLanguage : public QDialog {
+  Q_OBJECT
+
+ public:
+  FrmLanguage(const ProgramState& state, QWidget* parent = nullptr);
+
+  // The language chosen: 1 English, 2 Chinese.
+  int16_t LanguageId() const { return languageId_; }
+  void accept() override;
+
+ private:
+  QComboBox* combo_;
+  int16_t languageId_;
+};
+
+}  // namespace kt740

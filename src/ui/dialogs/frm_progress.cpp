@@ -1,0 +1,77 @@
+#include "ui/dialogs/frm_progress.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/builtin_text.h"
+#include "core/program_state.h"
+#include "ui/main/localize.h"
+#include "ui/main/qt_text.h"
+
+namespace kt740 {
+
+FrmProgress::FrmProgress(const ProgramState& state, bool write, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      bar_(new QProgressBar(this)),
+      percent_(new QLabel(this)) {
+  setObjectName(QStringLiteral("FrmProgress"));
+  setModal(true);
+  setFont(FormFont(state));
+  const int lang = state.app.LanguageId;
+  setWindowTitle(Q(BuiltInText(write ? BuiltIn::TextWriteTitle : BuiltIn::TextReadTitle, lang)));
+  bar_->setObjectName(QStringLiteral("ProgressBar1"));
+  bar_->setRange(0, 100);
+  bar_->setTextVisible(false);
+  bar_->setMinimumWidth(320);
+  auto* label = new QLabel(Q(BuiltInText(BuiltIn::TextProgress, lang)), this);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  percent_->setObjectName(QStringLiteral("Label2"));
+  percent_->setMinimumWidth(percent_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
+
+  // Label1 ends just left of Label2, which follows the bar's right end.
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(label);
+  row->setSpacing(2);
+  row->addWidget(percent_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 16, 16, 16);
+  layout->addWidget(bar_);
+  layout->addLayout(row);
+  SetProgressValue(0);
+  setFixedSize(sizeHint());
+}
+
+void FrmProgress::SetProgressValue(int value) {
+  value = std::clamp(value, 0, 100);
+  bar_->setValue(value);
+  percent_->setText(QString::number(value) + QLatin1Char('%'));
+}
+
+int FrmProgress::Value() const {
+  return bar_->value();
+}
+
+void FrmProgress::Finish() {
+  finishing_ = true;
+  done(QDialog::Accepted);
+}
+
+void FrmProgress::reject() {
+  if (finishing_) QDialog::reject();
+}
+
+void FrmProgress::closeEvent(QCloseEvent* event) {
+  if (finishing_) {
+    QDialog::closeEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace kt740

@@ -1,0 +1,201 @@
+#include "ui/main/channel_grid.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include "core/profile.h"
+#include "core/program_state.h"
+#include "ui/main/grid_row_text.h"
+#include "ui/main/localize.h"
+#include "ui/main/qt_text.h"
+#include "ui/main/twips.h"
+
+namespace kt740 {
+namespace {
+
+constexpr int kHiddenColumn = 6;
+
+// Grid column c (1..10) is the model's column c - 1.
+int ModelColumn(int gridColumn) {
+  return gridColumn - 1;
+}
+
+std::array<QString, ChannelGridModel::kDataColumns> ToQ(const GridRow& row) {
+  std::array<QString, ChannelGridModel::kDataColumns> q;
+  for (std::size_t i = 0; i < row.size(); ++i) q[i] = Q(row[i]);
+  return q;
+}
+
+GridRowTexts FetchRowTexts(const ProgramState& state) {
+  GridRowTexts t;
+  t.gridOption[0] = LangText(state, 1202);
+  t.gridOption[1] = LangText(state, 1203);
+  t.power[0] = LangText(state, 1204);
+  t.power[1] = LangText(state, 1221);
+  t.power[2] = LangText(state, 1205);
+  t.none = LangText(state, 1206);
+  return t;
+}
+
+// The table's corner is grid cell (0, 0): it shows the header of the label column.
+class CornerPainter : public QObject {
+ public:
+  CornerPainter(QAbstractButton& corner, const ChannelGridModel& model)
+      : QObject(&corner), corner_(corner), model_(model) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &corner_ || event->type() != QEvent::Paint) return false;
+    QPainter painter(&corner_);
+    QStyleOptionHeader opt;
+    opt.initFrom(&corner_);
+    opt.state |= QStyle::State_Enabled;
+    opt.rect = corner_.rect();
+    opt.position = QStyleOptionHeader::OnlyOneSection;
+    opt.text = model_.Text(0, 0);
+    opt.textAlignment = Qt::AlignCenter;
+    opt.palette.setColor(QPalette::ButtonText, QColor(0, 0, 155));
+    corner_.style()->drawControl(QStyle::CE_Header, &opt, &painter, &corner_);
+    return true;
+  }
+
+ private:
+  QAbstractButton& corner_;
+  const ChannelGridModel& model_;
+};
+
+}  // namespace
+
+ChannelGrid::ChannelGrid(ProgramState& state, QWidget* parent)
+    : QTableView(parent), state_(state), model_(new ChannelGridModel(this)) {
+  setObjectName(QStringLiteral("MSFlexGrid1"));
+  setModel(model_);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setCornerButtonEnabled(false);
+  setWordWrap(false);
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  verticalHeader()->setSectionsClickable(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setHighlightSections(false);
+  verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  if (auto* corner = findChild<QAbstractButton*>())
+    corner->installEventFilter(new CornerPainter(*corner, *model_));
+  setColumnHidden(ModelColumn(kHiddenColumn), true);
+  connect(this, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { DoubleClickCell(index.row() + 1, index.column() + 1); });
+}
+
+void ChannelGrid::LoadShowList() {
+  const QString crlf = QStringLiteral("\n");
+  QStringList headers;
+  headers << LangQ(state_, 3006) << LangQ(state_, 1101) << LangQ(state_, 1140) << LangQ(state_, 1103)
+          << LangQ(state_, 1104) << LangQ(state_, 1106) << LangQ(state_, 1108) << LangQ(state_, 1109)
+          << LangQ(state_, 1107) + crlf + LangQ(state_, 1112)
+          << LangQ(state_, 1107) + crlf + LangQ(state_, 1113) << LangQ(state_, 1110);
+  model_->SetHeaders(headers);
+}
+
+void ChannelGrid::InitShowListContent() {
+  model_->ClearAllQuietly();
+  LoadShowList();
+  // Row 0 is 500 twips high, but never lower than its two lines of text need.
+  const int twoLines = 2 * fontMetrics().lineSpacing() + 6;
+  horizontalHeader()->setFixedHeight(std::max(TwipsToPixels(kHeaderRowTwips), twoLines));
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  verticalHeader()->setFixedWidth(TwipsToPixels(kColumnTwips[0]));
+  for (int c = 1; c < 10; ++c) setColumnWidth(ModelColumn(c), TwipsToPixels(kColumnTwips[c]));
+}
+
+void ChannelGrid::SetSignallingColumnWidth(int twips) {
+  setColumnWidth(ModelColumn(10), TwipsToPixels(twips));
+}
+
+void ChannelGrid::ShowListByData() {
+  InitShowListContent();
+  const GridRowTexts texts = FetchRowTexts(state_);
+  const ChannelList& list = state_.current.channels;
+  for (int i = 0; i < list.ChannelCount; ++i) {
+    const ChannelRecord& r = list.records[static_cast<std::size_t>(i)];
+    model_->SetRowTextsQuietly(r.Number, ToQ(RenderGridRow(r, texts)));
+  }
+  model_->NotifyAllChanged();
+}
+
+void ChannelGrid::ReShowGrid(int grid, int row) {
+  if (grid != 0) return;
+  const ChannelRecord* r = state_.current.channels.Find(row);
+  if (!r) {
+    model_->ClearRow(row);
+    return;
+  }
+  model_->SetRowTexts(row, ToQ(RenderGridRow(*r, FetchRowTexts(state_))));
+}
+
+int ChannelGrid::CurrentRow() const {
+  const QModelIndex i = currentIndex();
+  return i.isValid() ? i.row() + 1 : 0;
+}
+
+int ChannelGrid::CurrentColumn() const {
+  const QModelIndex i = currentIndex();
+  return i.isValid() ? i.column() + 1 : 0;
+}
+
+void ChannelGrid::SetCurrentCell(int row, int column) {
+  if (row < 1 || column < 1) {
+    setCurrentIndex({});
+    return;
+  }
+  setCurrentIndex(model_->index(row - 1, column - 1));
+}
+
+bool ChannelGrid::EditCurrentCell() {
+  const int row = CurrentRow();
+  const int column = CurrentColumn();
+  if (row <= 0 || column <= 0) return false;
+  state_.app.EditPosition = {row, column};
+  if (openChannelEditor) openChannelEditor();
+  return true;
+}
+
+void ChannelGrid::DoubleClickCell(int row, int column) {
+  if (row <= 0 || column <= 0) return;
+  SetCurrentCell(row, column);
+  EditCurrentCell();
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_Control && (mods & ~Qt::ControlModifier) == Qt::NoModifier) {
+    HandleCtrlKey(Qt::Key_Control);
+    event->accept();
+    return;
+  }
+  if (mods == Qt::ControlModifier) {
+    const int key = event->key();
+    HandleCtrlKey(key);
+    if (key == Qt::Key_C || key == Qt::Key_X || key == Qt::Key_V) {
+      event->accept();
+      return;
+    }
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+    EditCurrentCell();
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void ChannelGrid::HandleCtrlKey(int key) {
+  if (key == Qt::Key_Control && ctrlAlone) ctrlAlone();
+}
+
+}  // namespace kt740
