@@ -1,32 +1,59 @@
-// kt740: the desktop application. Until the main window lands it starts, builds the fresh
-// configuration and reports the start-up state.
+// kt740: the desktop application. Start-up, the splash screen, then the main window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
+#include <QDir>
+#include <QSettings>
 #include <iostream>
 
+#include "app/app_controller.h"
 #include "app/startup_report.h"
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "platform/folders.h"
 #include "platform/startup_environment.h"
+#include "ui/main/file_dialogs.h"
+#include "ui/main/fonts.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/frm_splash.h"
+#include "ui/main/qt_notifier.h"
+#include "ui/main/qt_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("KT740");
   QApplication::setApplicationName("kt740");
+  QApplication::setApplicationVersion(QStringLiteral(KT740_VERSION));
   QCommandLineParser parser;
+  parser.setApplicationDescription("Programming software for the KT-740 hand-held FM radio.");
   parser.addHelpOption();
-  parser.addOption({"home", "Program folder (language/, Init/).", "DIR"});
+  parser.addVersionOption();
+  parser.addOption({"home", "Program folder (language/, Init/, start-up pictures).", "DIR"});
   parser.addOption({"report", "Print the start-up state and exit."});
+  parser.addOption({"no-splash", "Open the main window at once."});
   parser.process(app);
 
   kt740::ProgramState state;
   state.app.folders = kt740::ResolveFolders(parser.value("home"));
   kt740::RunStartup(state, kt740::MakeStartupEnvironment(nullptr));
-  const std::string report = kt740::StartupReport(state);
-  std::cout << report;
-  if (parser.isSet("report")) return 0;
-  QMessageBox::information(nullptr, "KT-740", QString::fromStdString(report));
-  return 0;
+  if (parser.isSet("report")) {
+    std::cout << kt740::StartupReport(state);
+    return 0;
+  }
+  kt740::InstallFontSubstitutes();
+
+  kt740::QtNotifier notifier;
+  QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
+  kt740::QtFileDialogs fileDialogs;
+  kt740::AppController controller(state, {&notifier, &settings, nullptr, &fileDialogs});
+  const auto openMain = [&] { notifier.SetParent(&controller.ShowMainWindow()); };
+  if (parser.isSet("no-splash")) {
+    openMain();
+    return QApplication::exec();
+  }
+  const QString picture = QDir(kt740::Q(state.app.folders.programDir))
+                              .filePath(kt740::FrmSplash::PictureName(state.app.LanguageId));
+  kt740::FrmSplash splash(picture, openMain);
+  splash.show();
+  splash.repaint();
+  return QApplication::exec();
 }

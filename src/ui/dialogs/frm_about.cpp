@@ -69,10 +69,10 @@ FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& n
   icon->setAlignment(Qt::AlignTop);
   auto* name = new QLabel(QStringLiteral("KT-740"), this);
   name->setObjectName(QStringLiteral("lblTitle"));
-  auto* version = new QLabel(Q(t.version) + QStringLiteral(" ") + QApplication::applicationVersion() +
-                                 QStringLiteral("    ") + Q(t.dataVersion) + QStringLiteral(" ") +
-                                 Q(state.app.VersionText),
-                             this);
+  auto* version =
+      new QLabel(Q(t.version) + QStringLiteral(" ") + QStringLiteral(KT740_VERSION) + QStringLiteral("    ") +
+                     Q(t.dataVersion) + QStringLiteral(" ") + Q(state.app.VersionText),
+                 this);
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* description = new QLabel(Q(t.description), this);
   description->setObjectName(QStringLiteral("lblDescription"));

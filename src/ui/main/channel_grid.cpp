@@ -23,6 +23,22 @@ int ModelColumn(int gridColumn) {
   return gridColumn - 1;
 }
 
+// A caption wider than its column breaks at the space that gives the narrowest two lines, so
+// that the header row's second line holds it instead of cutting it.
+QString WrapToWidth(const QString& text, int width, const QFontMetrics& fm) {
+  if (text.contains(QLatin1Char('\n')) || fm.horizontalAdvance(text) <= width) return text;
+  QString best = text;
+  int bestWidth = fm.horizontalAdvance(text);
+  for (qsizetype i = text.indexOf(QLatin1Char(' ')); i > 0; i = text.indexOf(QLatin1Char(' '), i + 1)) {
+    const int w = std::max(fm.horizontalAdvance(text.left(i)), fm.horizontalAdvance(text.mid(i + 1)));
+    if (w < bestWidth) {
+      bestWidth = w;
+      best = text.left(i) + QLatin1Char('\n') + text.mid(i + 1);
+    }
+  }
+  return best;
+}
+
 std::array<QString, ChannelGridModel::kDataColumns> ToQ(const GridRow& row) {
   std::array<QString, ChannelGridModel::kDataColumns> q;
   for (std::size_t i = 0; i < row.size(); ++i) q[i] = Q(row[i]);
@@ -99,6 +115,8 @@ void ChannelGrid::LoadShowList() {
           << LangQ(state_, 1104) << LangQ(state_, 1106) << LangQ(state_, 1108) << LangQ(state_, 1109)
           << LangQ(state_, 1107) + crlf + LangQ(state_, 1112)
           << LangQ(state_, 1107) + crlf + LangQ(state_, 1113) << LangQ(state_, 1110);
+  const QFontMetrics fm = horizontalHeader()->fontMetrics();
+  for (int c = 1; c < 10; ++c) headers[c] = WrapToWidth(headers[c], TwipsToPixels(kColumnTwips[c]) - 8, fm);
   model_->SetHeaders(headers);
 }
 
@@ -111,10 +129,28 @@ void ChannelGrid::InitShowListContent() {
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   verticalHeader()->setFixedWidth(TwipsToPixels(kColumnTwips[0]));
   for (int c = 1; c < 10; ++c) setColumnWidth(ModelColumn(c), TwipsToPixels(kColumnTwips[c]));
+  FitSignallingColumn();
 }
 
 void ChannelGrid::SetSignallingColumnWidth(int twips) {
-  setColumnWidth(ModelColumn(10), TwipsToPixels(twips));
+  signallingTwips_ = twips;
+  FitSignallingColumn();
+}
+
+// The signalling column gets what the grid has beyond the fixed columns, measured on the
+// visible area so that no horizontal scrolling appears.
+void ChannelGrid::FitSignallingColumn() {
+  int fixed = 0;
+  for (int c = 1; c < 10; ++c) {
+    if (!isColumnHidden(ModelColumn(c))) fixed += columnWidth(ModelColumn(c));
+  }
+  const int room = std::max(0, viewport()->width() - fixed);
+  setColumnWidth(ModelColumn(10), std::min(room, TwipsToPixels(signallingTwips_)));
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  FitSignallingColumn();
 }
 
 void ChannelGrid::ShowListByData() {

@@ -51,12 +51,15 @@ class ChannelGrid : public QTableView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void HandleCtrlKey(int key);
+  void FitSignallingColumn();
 
   ProgramState& state_;
   ChannelGridModel* model_;  // owned by the view
+  int signallingTwips_ = 0;
 };
 
 }  // namespace kt740

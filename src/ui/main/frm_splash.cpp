@@ -34,8 +34,9 @@ void FrmSplash::Finish() {
   if (!done_) return;
   auto done = std::move(done_);
   done_ = nullptr;
-  close();
+  // The main window shows before the splash closes, so the application never runs out of windows.
   done();
+  close();
 }
 
 void FrmSplash::paintEvent(QPaintEvent*) {

@@ -40,6 +40,8 @@ int MainPanes::WidthTwips() const {
 }
 
 void MainPanes::SizeControls(int splitPos, bool windowChanged) {
+  // Until the window shows, its size is not the one it will have.
+  if (!isVisible()) return;
   const PaneLayout l =
       kt740::SizeControls(splitPos, windowChanged, WidthTwips(), PixelsToTwips(height()), treeWidth_);
   splitPos_ = l.splitPos;
@@ -47,12 +49,7 @@ void MainPanes::SizeControls(int splitPos, bool windowChanged) {
   tree_.setGeometry(Px(l.treeLeft), 0, width() - Px(l.treeLeft), Px(l.treeHeight));
   grid_.setGeometry(0, 0, Px(l.gridWidth), Px(l.gridHeight));
   bar_->setGeometry(Px(l.splitPos), 0, Px(l.treeLeft) - Px(l.splitPos), Px(l.splitterHeight));
-  // The signalling column takes what the grid's visible area has beyond the fixed columns.
-  const int frame =
-      2 * grid_.frameWidth() + grid_.verticalHeader()->width() - Px(ChannelGrid::kColumnTwips[0]);
-  const int scroll = grid_.verticalScrollBar()->isVisible() ? grid_.verticalScrollBar()->width() : 0;
-  const int visibleTwips = PixelsToTwips(std::max(0, Px(l.gridWidth) - frame - scroll));
-  grid_.SetSignallingColumnWidth(visibleTwips > kFixedColumnsTwips ? visibleTwips - kFixedColumnsTwips : 0);
+  grid_.SetSignallingColumnWidth(l.lastColumnWidth);
 }
 
 void MainPanes::BeginDrag() {
@@ -76,6 +73,11 @@ void MainPanes::EndDrag() {
   SizeControls(dragBarLeft_, false);
   dragBar_->hide();
   dragging_ = false;
+}
+
+void MainPanes::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  SizeControls(splitPos_, true);
 }
 
 void MainPanes::resizeEvent(QResizeEvent* event) {

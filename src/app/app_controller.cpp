@@ -1,0 +1,81 @@
+#include "app/app_controller.h"
+
+#include "core/program_state.h"
+#include "core/settings_files.h"
+#include "link/port_list.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_com_set.h"
+#include "ui/dialogs/frm_language.h"
+#include "ui/dialogs/frm_pass_word.h"
+#include "ui/main/frm_main.h"
+
+namespace kt740 {
+namespace {
+
+class NoPorts : public PortList {
+ public:
+  std::vector<PortEntry> Ports() const override { return {}; }
+};
+
+const PortList& PortsOrNone(const PortList* ports) {
+  static const NoPorts none;
+  return ports ? *ports : none;
+}
+
+}  // namespace
+
+AppController::AppController(ProgramState& state, Services services) : state_(state), services_(services) {}
+
+AppController::~AppController() = default;
+
+FrmMain& AppController::ShowMainWindow() {
+  window_ = std::make_unique<FrmMain>(state_, *services_.notifier, *services_.settings);
+  Wire();
+  window_->show();
+  return *window_;
+}
+
+void AppController::Wire() {
+  FrmMain::Commands& c = window_->commands();
+  c.language = [this] { Language(); };
+  c.about = [this] { About(); };
+  c.password = [this] { PassWord(); };
+  c.comPort = [this] { ComSet(); };
+}
+
+void AppController::Language() {
+  FrmLanguage dialog(state_, window_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  SetLanguage(state_.app, dialog.LanguageId());
+  window_->FormReLoad();
+}
+
+void AppController::About() {
+  FrmAbout dialog(state_, services_.ports, *services_.notifier, window_.get());
+  dialog.exec();
+}
+
+void AppController::PassWord() {
+  FrmPassWord dialog(state_, state_.ProgrammingPassword, window_.get());
+  if (dialog.exec() == QDialog::Accepted) state_.ProgrammingPassword = dialog.Password();
+}
+
+void AppController::ComSet() {
+  FrmComSet dialog(state_, PortsOrNone(services_.ports), QString(), window_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const int chosen = dialog.ChosenPort();
+  AppState& app = state_.app;
+  if (chosen == 0) {
+    // Nothing was selected: no port, and mysetup.ini keeps what it holds.
+    app.ComPort = 0;
+    app.ComPortDevice.clear();
+    return;
+  }
+  if (chosen > 0) {
+    app.ComPort = static_cast<int16_t>(chosen);
+    app.ComPortDevice.clear();
+    WriteMySetupValue(MySetupPath(app.folders), "comPort", std::to_string(chosen));
+  }
+}
+
+}  // namespace kt740

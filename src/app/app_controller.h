@@ -1,0 +1,48 @@
+// The desktop application once start-up is done: the main window and the commands that open
+// dialogs, run the file commands and talk to the radio.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace kt740 {
+
+struct ProgramState;
+class Notifier;
+class PortList;
+class FileDialogs;
+class FrmMain;
+
+class AppController {
+ public:
+  struct Services {
+    Notifier* notifier = nullptr;
+    QSettings* settings = nullptr;    // window geometry
+    const PortList* ports = nullptr;  // the machine's serial ports
+    FileDialogs* fileDialogs = nullptr;
+  };
+
+  AppController(ProgramState& state, Services services);
+  ~AppController();
+
+  // Creates the main window (its load runs) and shows it.
+  FrmMain& ShowMainWindow();
+  FrmMain* Window() const { return window_.get(); }
+
+  // The commands of the main window.
+  void Language();
+  void About();
+  void PassWord();
+  void ComSet();
+
+ private:
+  void Wire();
+
+  ProgramState& state_;
+  Services services_;
+  std::unique_ptr<FrmMain> window_;
+};
+
+}  // namespace kt740
