@@ -51,31 +51,32 @@ constexpr PackedField kPackedFields[] = {
     {29, 0, 8, &ChannelRecord::SquelchMode}, {30, 0, 8, &ChannelRecord::Scrambler},
 };
 
-constexpr int kRxByte = 0;
-constexpr int kOffsetByte = 4;
-constexpr int kOffsetDirByte = 10;  // bits 0-1
-constexpr int kTone2DcsLowByte = 14;
-constexpr int kTone1DcsLowByte = 15;
-constexpr int kNameByte = 19;
-constexpr int kNameLength = 7;
-constexpr int kPttIdDigits = 5;
+constexpr std::size_t kRxByte = 0;
+constexpr std::size_t kOffsetByte = 4;
+constexpr std::size_t kOffsetDirByte = 10;  // bits 0-1
+constexpr std::size_t kTone2DcsLowByte = 14;
+constexpr std::size_t kTone1DcsLowByte = 15;
+constexpr std::size_t kNameByte = 19;
+constexpr std::size_t kNameLength = 7;
+constexpr std::size_t kWrittenBytes = 31;  // byte 31 is never written
+constexpr std::size_t kPttIdDigits = 5;
 constexpr int kMappedEntries = 202;  // entries 0..201 have map bits; "VFO" has none
 
-// Every bit of an entry belongs to at most one field.
+// Every bit of an entry belongs to at most one field, and no field reaches byte 31.
 constexpr bool LayoutIsDisjoint() {
-  std::array<int, kChannelEntrySize> used{};
-  auto claim = [&used](int byte, int mask) {
-    if (byte < 0 || byte >= static_cast<int>(kChannelEntrySize) || mask <= 0 || mask > 0xFF) return false;
-    if ((used[static_cast<std::size_t>(byte)] & mask) != 0) return false;
-    used[static_cast<std::size_t>(byte)] |= mask;
+  std::array<int, kWrittenBytes> used{};
+  auto claim = [&used](std::size_t byte, int mask) {
+    if (byte >= kWrittenBytes || mask <= 0 || mask > 0xFF || (used[byte] & mask) != 0) return false;
+    used[byte] |= mask;
     return true;
   };
   for (const PackedField& f : kPackedFields) {
-    if (f.firstBit + f.width > 8 || !claim(f.byte, ((1 << f.width) - 1) << f.firstBit)) return false;
+    if (f.byte < 0 || f.firstBit + f.width > 8) return false;
+    if (!claim(static_cast<std::size_t>(f.byte), ((1 << f.width) - 1) << f.firstBit)) return false;
   }
   bool ok = claim(kOffsetDirByte, 0x03) && claim(kTone2DcsLowByte, 0xFF) && claim(kTone1DcsLowByte, 0xFF);
-  for (int k = 0; k < 4; ++k) ok = ok && claim(kRxByte + k, 0xFF) && claim(kOffsetByte + k, 0xFF);
-  for (int k = 0; k < kNameLength; ++k) ok = ok && claim(kNameByte + k, 0xFF);
+  for (std::size_t k = 0; k < 4; ++k) ok = ok && claim(kRxByte + k, 0xFF) && claim(kOffsetByte + k, 0xFF);
+  for (std::size_t k = 0; k < kNameLength; ++k) ok = ok && claim(kNameByte + k, 0xFF);
   return ok;
 }
 static_assert(LayoutIsDisjoint(), "two fields of the channel entry share a bit");
@@ -89,26 +90,43 @@ std::string BandLimitDigits(double mhz) {
   return FormatScaled(*scaled, 0, kBcdDigits);
 }
 
-// A stored frequency text as the four BCD bytes take it: the 10 Hz digit is not stored.
-void WriteFrequency(MemoryImage& image, std::size_t address, std::string text) {
-  if (text.size() < kBcdDigits) text.append(kBcdDigits - text.size(), '0');
-  WriteHexPairs(image, address, std::string_view(text).substr(0, kBcdDigits));
+// A stored frequency text as the four BCD bytes take it: digits missing on the right count as
+// 0 and the ninth, the 10 Hz digit, is not stored.
+void PackFrequency(std::string_view text, uint8_t* out) {
+  auto digit = [&text](std::size_t k) { return k < text.size() ? text[k] : '0'; };
+  for (std::size_t k = 0; k < 4; ++k) out[k] = HexPairValue(digit(2 * k), digit(2 * k + 1));
+}
+
+// The eight digits of four BCD bytes, or false when a nibble is not a decimal digit.
+bool UnpackFrequency(const uint8_t* bytes, std::array<char, 9>& digits) {
+  for (std::size_t k = 0; k < 4; ++k) {
+    const int high = bytes[k] >> 4;
+    const int low = bytes[k] & 0x0F;
+    if (high > 9 || low > 9) return false;
+    digits[2 * k] = static_cast<char>('0' + high);
+    digits[2 * k + 1] = static_cast<char>('0' + low);
+  }
+  return true;
 }
 
 // The 10 Hz digit the radio does not store, from the digit before it: the 6.25 kHz grid ends in
 // ...0625 or ...1875, the 8.33 kHz grid in ...0833 or ...1666; every other step ends in 0.
-std::string RestoreTenHertz(std::string digits) {
-  switch (digits.back()) {
+FixedText<9> RestoreTenHertz(std::array<char, 9> digits) {
+  switch (digits[7]) {
     case '2':
     case '7':
-      return digits + '5';
+      digits[8] = '5';
+      break;
     case '3':
-      return digits + '3';
+      digits[8] = '3';
+      break;
     case '6':
-      return digits + '6';
+      digits[8] = '6';
+      break;
     default:
-      return digits + '0';
+      digits[8] = '0';
   }
+  return FixedText<9>::From(std::string_view(digits.data(), digits.size()));
 }
 
 int OffsetDirCode(int16_t offsetDir) {
@@ -139,18 +157,18 @@ void EncodeEntry(ChannelRecord& r, MemoryImage& image) {
     if (r.InUse == 1) SetMapBit(image, kChannelEmptyMap, n, false);
     if (r.ScanSkip == 0) SetMapBit(image, kChannelSkipMap, n, false);
   }
-  const std::size_t base = ChannelEntryAddress(r.Number);
 
-  std::string rx = TrimText(r.RxFreq.view());
-  WriteFrequency(image, base + kRxByte, rx.empty() ? std::string("FFFFFFFF") : rx);
-  WriteFrequency(image, base + kOffsetByte, r.Offset.str());  // untrimmed, as the radio always had it
+  std::array<uint8_t, kWrittenBytes> entry{};
+  const std::string rx = TrimText(r.RxFreq.view());
+  PackFrequency(rx.empty() ? std::string_view("FFFFFFFF") : std::string_view(rx), &entry[kRxByte]);
+  PackFrequency(r.Offset.view(), &entry[kOffsetByte]);  // untrimmed, as the radio always had it
 
   CheckDcs(r.Tone1Dcs);
   CheckDcs(r.Tone2Dcs);
   r.Tone2DcsHigh = static_cast<int16_t>(r.Tone2Dcs / 256);
   r.Tone1DcsHigh = static_cast<int16_t>(r.Tone1Dcs / 256);
 
-  std::array<int, kChannelEntrySize> packed{};
+  std::array<int, kWrittenBytes> packed{};
   packed[kOffsetDirByte] = OffsetDirCode(r.OffsetDir);
   packed[kTone2DcsLowByte] = r.Tone2Dcs % 256;
   packed[kTone1DcsLowByte] = r.Tone1Dcs % 256;
@@ -160,27 +178,32 @@ void EncodeEntry(ChannelRecord& r, MemoryImage& image) {
     if (value < 0 || value >= (1 << f.width)) throw CodecFailure{"channel field outside its range"};
     packed[static_cast<std::size_t>(f.byte)] += value << f.firstBit;
   }
-  for (int b = 8; b <= 30; ++b) {
-    if (b >= kNameByte && b < kNameByte + kNameLength) continue;
-    image[base + static_cast<std::size_t>(b)] = CheckedByte(packed[static_cast<std::size_t>(b)]);
+  for (std::size_t b = 8; b < kWrittenBytes; ++b) {
+    if (b < kNameByte || b >= kNameByte + kNameLength) entry[b] = CheckedByte(packed[b]);
   }
 
   const std::string name = TrimText(r.Name.view());
-  for (int k = 0; k < kNameLength; ++k) {
+  for (std::size_t k = 0; k < kNameLength; ++k) {
     uint8_t byte = name.empty() ? 0x00 : 0x20;
-    if (static_cast<std::size_t>(k) < name.size()) {
-      byte = static_cast<uint8_t>(name[static_cast<std::size_t>(k)]);
+    if (k < name.size()) {
+      byte = static_cast<uint8_t>(name[k]);
       if (!HasSingleByteCode(byte)) throw CodecFailure{"name character without a single-byte code"};
     }
-    image[base + static_cast<std::size_t>(kNameByte + k)] = byte;
+    entry[kNameByte + k] = byte;
   }
 
+  std::array<uint8_t, kPttIdDigits> pttId{};
   if (n < kRegularChannels) {
-    std::string code = TrimText(r.PttIdCode.view());
-    if (code.size() < kPttIdDigits) code.append(kPttIdDigits - code.size(), '0');
+    const std::string code = TrimText(r.PttIdCode.view());
+    for (std::size_t k = 0; k < kPttIdDigits; ++k) pttId[k] = HexDigitValue(k < code.size() ? code[k] : '0');
+  }
+
+  // Byte 31 keeps whatever the image held.
+  const std::size_t base = ChannelEntryAddress(r.Number);
+  std::copy(entry.begin(), entry.end(), image.bytes.begin() + static_cast<std::ptrdiff_t>(base));
+  if (n < kRegularChannels) {
     const std::size_t address = kPttIdCodesAddress + kPttIdDigits * static_cast<std::size_t>(n);
-    for (int k = 0; k < kPttIdDigits; ++k)
-      image[address + static_cast<std::size_t>(k)] = HexDigitValue(code[static_cast<std::size_t>(k)]);
+    std::copy(pttId.begin(), pttId.end(), image.bytes.begin() + static_cast<std::ptrdiff_t>(address));
   }
 }
 
@@ -191,43 +214,44 @@ double DecodeBandLimit(const MemoryImage& image, std::size_t address, double fal
 }
 
 // Everything the image does not hold starts clean, not from what the slot held before.
-ChannelRecord DecodeEntry(MemoryImage& image, int n, const std::string& rxDigits) {
+ChannelRecord DecodeEntry(MemoryImage& image, int n, const std::array<char, 9>& rxDigits) {
   ChannelRecord r;
   r.Number = static_cast<int16_t>(n + 1);
   r.InUse = 1;
   r.ScanSkip = n < kMappedEntries ? static_cast<int16_t>(MapBit(image, kChannelSkipMap, n)) : 1;
-  r.PttIdCode = FixedText<kPttIdDigits>::From("00000");
 
-  const std::size_t base = ChannelEntryAddress(r.Number);
-  r.RxFreq = FixedText<9>::From(RestoreTenHertz(rxDigits));
-  std::string offset = ReadHexPairs(image, base + kOffsetByte, 4);
-  if (!IsDecimalText(offset)) offset = "00000000";
-  r.Offset = FixedText<9>::From(RestoreTenHertz(offset));
+  std::array<uint8_t, kChannelEntrySize> e{};
+  const auto base = static_cast<std::ptrdiff_t>(ChannelEntryAddress(r.Number));
+  std::copy_n(image.bytes.begin() + base, e.size(), e.begin());
 
-  auto byteAt = [&](int b) { return image[base + static_cast<std::size_t>(b)]; };
+  r.RxFreq = RestoreTenHertz(rxDigits);
+  std::array<char, 9> offset{};
+  if (!UnpackFrequency(&e[kOffsetByte], offset)) offset.fill('0');
+  r.Offset = RestoreTenHertz(offset);
+
   for (const PackedField& f : kPackedFields)
-    r.*f.field = static_cast<int16_t>((byteAt(f.byte) >> f.firstBit) & ((1 << f.width) - 1));
+    r.*f.field =
+        static_cast<int16_t>((e[static_cast<std::size_t>(f.byte)] >> f.firstBit) & ((1 << f.width) - 1));
   if (r.TxPower == 3) r.TxPower = 2;
-  r.OffsetDir = OffsetDirFromCode(byteAt(kOffsetDirByte) & 0x03);
-  r.Tone2Dcs = static_cast<int16_t>(r.Tone2DcsHigh * 256 + byteAt(kTone2DcsLowByte));
-  r.Tone1Dcs = static_cast<int16_t>(r.Tone1DcsHigh * 256 + byteAt(kTone1DcsLowByte));
+  r.OffsetDir = OffsetDirFromCode(e[kOffsetDirByte] & 0x03);
+  r.Tone2Dcs = static_cast<int16_t>(r.Tone2DcsHigh * 256 + e[kTone2DcsLowByte]);
+  r.Tone1Dcs = static_cast<int16_t>(r.Tone1DcsHigh * 256 + e[kTone1DcsLowByte]);
 
-  std::string name(kNameLength, '\0');
-  for (int k = 0; k < kNameLength; ++k)
-    name[static_cast<std::size_t>(k)] = static_cast<char>(byteAt(kNameByte + k));
+  const std::string_view name(reinterpret_cast<const char*>(&e[kNameByte]), kNameLength);
   r.Name = NulTerminatedText<kNameLength>(TrimText(name));
 
+  std::array<char, kPttIdDigits> code;
+  code.fill('0');
   if (n < kRegularChannels) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const std::size_t address = kPttIdCodesAddress + kPttIdDigits * static_cast<std::size_t>(n);
-    std::array<char, kPttIdDigits> code{};
-    for (int k = 0; k < kPttIdDigits; ++k) {
-      uint8_t& digit = image[address + static_cast<std::size_t>(k)];
+    for (std::size_t k = 0; k < kPttIdDigits; ++k) {
+      uint8_t& digit = image[address + k];
       if (digit > 0x0F) digit = 0x00;  // the radio leaves such bytes; it reads them as 0
-      code[static_cast<std::size_t>(k)] = kHex[digit];
+      code[k] = kHex[digit];
     }
-    r.PttIdCode = FixedText<kPttIdDigits>::From(std::string_view(code.data(), code.size()));
   }
+  r.PttIdCode = FixedText<kPttIdDigits>::From(std::string_view(code.data(), code.size()));
   return r;
 }
 
@@ -281,8 +305,11 @@ void DecodeChannelBlock(MemoryImage& image, BandLimits& bands, ChannelList& chan
   for (int n = 0; n < kChannelSlots; ++n) {
     if (n < kMappedEntries && MapBit(image, kChannelEmptyMap, n)) continue;
     // Digits that are not BCD (FF FF FF FF above all) mean the entry has no frequency.
-    const std::string rx = ReadHexPairs(image, ChannelEntryAddress(n + 1) + kRxByte, 4);
-    if (!IsDecimalText(rx)) continue;
+    std::array<uint8_t, 4> rxBytes{};
+    const std::size_t rxAddress = ChannelEntryAddress(n + 1) + kRxByte;
+    for (std::size_t k = 0; k < rxBytes.size(); ++k) rxBytes[k] = image[rxAddress + k];
+    std::array<char, 9> rx{};
+    if (!UnpackFrequency(rxBytes.data(), rx)) continue;
     channels.records[static_cast<std::size_t>(channels.ChannelCount++)] = DecodeEntry(image, n, rx);
   }
 }
