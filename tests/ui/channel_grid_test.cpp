@@ -178,3 +178,71 @@ TEST_F(Grid, OnlyCellsOpenTheEditor) {
 
 }  // namespace
 }  // namespace kt740
+
+namespace kt740 {
+namespace {
+
+class GridKeys : public Grid {
+ protected:
+  void Key(int row, Qt::Key key) {
+    grid->SetCurrentCell(row, 1);
+    QTest::keyClick(grid.get(), key, Qt::ControlModifier);
+  }
+  int Count() const { return state.current.channels.ChannelCount; }
+};
+
+TEST_F(GridKeys, PasteBeforeAnyCopyChangesNothing) {
+  SetChannels({Channel(1), Channel(2)});
+  Key(2, Qt::Key_V);
+  Key(5, Qt::Key_V);
+  EXPECT_EQ(Count(), 2);
+  EXPECT_EQ(grid->CellText(5, 1), "");
+}
+
+TEST_F(GridKeys, PastingAnEmptyRowDeletesTheTarget) {
+  SetChannels({Channel(1), Channel(2)});
+  Key(4, Qt::Key_C);  // an empty position
+  Key(1, Qt::Key_V);
+  EXPECT_EQ(Count(), 1);
+  EXPECT_EQ(grid->CellText(1, 1), "");
+  EXPECT_EQ(grid->CellText(2, 3), "CH2");
+}
+
+TEST_F(GridKeys, CutAndPasteMovesAChannel) {
+  SetChannels({Channel(1), Channel(7, "043500000")});
+  int changes = 0;
+  grid->channelsChanged = [&] { ++changes; };
+  Key(7, Qt::Key_X);
+  EXPECT_EQ(grid->CellText(7, 1), "");
+  EXPECT_EQ(Count(), 1);
+  Key(9, Qt::Key_V);
+  EXPECT_EQ(grid->CellText(9, 1), "435.00000");
+  EXPECT_EQ(grid->CellText(9, 3), "CH7");
+  ASSERT_NE(state.current.channels.Find(9), nullptr);
+  EXPECT_EQ(state.current.channels.Find(7), nullptr);
+  EXPECT_EQ(changes, 2);
+
+  // Copy leaves the source; lower-case letters work the same.
+  Key(9, Qt::Key_C);
+  Key(3, Qt::Key_V);
+  EXPECT_EQ(grid->CellText(3, 1), "435.00000");
+  EXPECT_EQ(grid->CellText(9, 1), "435.00000");
+}
+
+TEST_F(GridKeys, EveryCtrlCombinationRepairsChannelReferences) {
+  SetChannels({Channel(1), Channel(5)});
+  state.current.settings.Signalling.Scan.PriorityChannel1 = 5;
+  Key(5, Qt::Key_X);
+  EXPECT_EQ(state.current.settings.Signalling.Scan.PriorityChannel1, 1);
+
+  // Even Ctrl alone repairs, and reveals the feature switches.
+  state.current.settings.Signalling.Alert.EmergencyChannel = 150;
+  int revealed = 0;
+  grid->ctrlAlone = [&] { ++revealed; };
+  QTest::keyPress(grid.get(), Qt::Key_Control);
+  EXPECT_EQ(state.current.settings.Signalling.Alert.EmergencyChannel, 1);
+  EXPECT_EQ(revealed, 1);
+}
+
+}  // namespace
+}  // namespace kt740

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include "channels/channel_list_ops.h"
 #include "core/profile.h"
 #include "core/program_state.h"
 #include "ui/main/grid_row_text.h"
@@ -231,7 +232,26 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void ChannelGrid::HandleCtrlKey(int key) {
-  if (key == Qt::Key_Control && ctrlAlone) ctrlAlone();
+  const int n = CurrentRow();  // the channel number of the current row
+  bool changed = false;
+  if (n > 0 && key == Qt::Key_C) {
+    state_.CopyMarker = true;
+    CopyChannel(state_, false, n);
+  } else if (n > 0 && key == Qt::Key_X) {
+    state_.CopyMarker = true;
+    CutChannel(state_, false, n);
+    ReShowGrid(0, n);
+    changed = true;
+  } else if (n > 0 && key == Qt::Key_V && state_.CopyMarker) {
+    PasteChannel(state_, false, n);
+    ReShowGrid(0, n);
+    changed = true;
+  } else if (key == Qt::Key_Control && ctrlAlone) {
+    ctrlAlone();
+  }
+  // Any Ctrl combination may have taken away a channel that other settings point at.
+  RepairChannelReferences(state_);
+  if (changed && channelsChanged) channelsChanged();
 }
 
 }  // namespace kt740
