@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QSettings>
+#include <QTimer>
 #include <iostream>
 
 #include "app/app_controller.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   parser.addOption({"home", "Program folder (language/, Init/, start-up pictures).", "DIR"});
   parser.addOption({"report", "Print the start-up state and exit."});
   parser.addOption({"no-splash", "Open the main window at once."});
+  parser.addOption({"exit-when-shown", "Quit as soon as the main window has shown (for timing)."});
   parser.process(app);
 
   kt740::ProgramState state;
@@ -45,7 +47,17 @@ int main(int argc, char** argv) {
   QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
   kt740::QtFileDialogs fileDialogs;
   kt740::AppController controller(state, {&notifier, &settings, nullptr, &fileDialogs});
-  const auto openMain = [&] { notifier.SetParent(&controller.ShowMainWindow()); };
+  const bool exitWhenShown = parser.isSet("exit-when-shown");
+  const auto openMain = [&] {
+    kt740::FrmMain& window = controller.ShowMainWindow();
+    notifier.SetParent(&window);
+    if (exitWhenShown) {
+      QTimer::singleShot(0, &window, [&window] {
+        window.repaint();
+        QApplication::exit(0);
+      });
+    }
+  };
   if (parser.isSet("no-splash")) {
     openMain();
     return QApplication::exec();
