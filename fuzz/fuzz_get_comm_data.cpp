@@ -1,6 +1,8 @@
 // Decode-all on any 16384-byte image (shorter inputs are zero-padded, longer ones cut), then
 // encode-all of what was decoded. Decoders never fail; the encoders either succeed silently or
 // fail with exactly one message and CommDataOK cleared.
+// Run with -max_len=16384 (or a corpus of full images): libFuzzer's default of 4096 bytes would
+// leave the channel area and the 5-Tone calls zero.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

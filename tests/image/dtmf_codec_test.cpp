@@ -286,6 +286,20 @@ TEST_F(DtmfCodec, DecoderKeepsTheOptionBlockAndRecordOnlyFields) {
   EXPECT_EQ(sig().Dtmf.PttIdMode, 2);
 }
 
+TEST_F(DtmfCodec, BlankImageDecode) {
+  GetCommDataByDTMF(state);
+  const DtmfSettings& d = sig().Dtmf;
+  EXPECT_EQ(d.SeparatorChar, 14);
+  EXPECT_EQ(d.GroupChar, 10);
+  EXPECT_EQ(d.OwnId.str(), "000");
+  EXPECT_EQ(d.PreSendDelay, 0);
+  EXPECT_EQ(d.PauseTime, 0);
+  EXPECT_EQ(d.PttIdBeginLength, 0);
+  EXPECT_EQ(d.PttIdBeginCode, NulTerminatedText<24>(""));
+  EXPECT_EQ(d.KillCode, NulTerminatedText<14>(""));
+  for (const DtmfCodeEntry& e : d.DtmfCodes) EXPECT_EQ(e, DtmfCodeEntry{});
+}
+
 using CommuBookCodec = CodecTest;
 
 TEST_F(CommuBookCodec, EntriesEncode) {
