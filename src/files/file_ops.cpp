@@ -18,8 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 #ifdef KT740_POSIX_FILES
-// fsync so that a rename over the old file never exposes a file whose data is not on disk.
-bool WriteAndSync(const std::string& path, std::string_view contents) {
+bool WriteFile(const std::string& path, std::string_view contents, DiskSync sync) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = true;
@@ -32,31 +31,24 @@ bool WriteAndSync(const std::string& path, std::string_view contents) {
       done += static_cast<std::size_t>(n);
     }
   }
-  if (ok && ::fsync(fd) != 0) ok = false;
+  if (ok && sync == DiskSync::ToDisk && ::fsync(fd) != 0) ok = false;
   if (::close(fd) != 0) ok = false;
   return ok;
 }
-
-void SyncFolderOf(const std::string& path) {
-  const fs::path parent = fs::path(path).parent_path();
-  const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
 #else
-bool WriteAndSync(const std::string& path, std::string_view contents) {
+bool WriteFile(const std::string& path, std::string_view contents, DiskSync) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
   out.flush();
   return static_cast<bool>(out);
 }
-void SyncFolderOf(const std::string&) {}
 #endif
 
 class Disk : public FileOps {
  public:
+  explicit Disk(DiskSync sync) : sync_(sync) {}
+
   ReadResult Read(const std::string& path) override {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
@@ -71,7 +63,7 @@ class Disk : public FileOps {
   }
 
   bool WriteNew(const std::string& path, std::string_view contents) override {
-    return WriteAndSync(path, contents);
+    return WriteFile(path, contents, sync_);
   }
 
   bool Rename(const std::string& from, const std::string& to) override {
@@ -80,15 +72,16 @@ class Disk : public FileOps {
     if (!ec && old.type() == fs::file_type::regular) fs::permissions(from, old.permissions(), ec);
     ec.clear();
     fs::rename(from, to, ec);
-    if (ec) return false;
-    SyncFolderOf(to);
-    return true;
+    return !ec;
   }
 
   void Remove(const std::string& path) override {
     std::error_code ec;
     fs::remove(path, ec);
   }
+
+ private:
+  DiskSync sync_;
 };
 
 std::string TemporaryNameFor(const std::string& path) {
@@ -98,9 +91,10 @@ std::string TemporaryNameFor(const std::string& path) {
 
 }  // namespace
 
-FileOps& DiskFileOps() {
-  static Disk disk;
-  return disk;
+FileOps& DiskFileOps(DiskSync sync) {
+  static Disk toDisk(DiskSync::ToDisk);
+  static Disk toSystem(DiskSync::ToSystem);
+  return sync == DiskSync::ToDisk ? toDisk : toSystem;
 }
 
 bool ReplaceFiles(FileOps& ops, std::span<FileReplacement> files) {

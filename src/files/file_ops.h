@@ -27,8 +27,15 @@ class FileOps {
   virtual void Remove(const std::string& path) = 0;
 };
 
-// The real file system.
-FileOps& DiskFileOps();
+enum class DiskSync {
+  ToDisk,    // each new file reaches the device before it replaces the old one
+  ToSystem,  // the bytes are handed to the operating system only
+};
+
+// The real file system. ToDisk costs a device flush per file (milliseconds) and guards against
+// a power cut right after a save leaving an empty file in place of the old one; the rename
+// itself needs no flush (after a crash either the old or the new file is there, whole).
+FileOps& DiskFileOps(DiskSync sync = DiskSync::ToDisk);
 
 struct FileReplacement {
   std::string path;
