@@ -6,5 +6,8 @@
 namespace kt740 {
 
 int RunInfoVerb(const QStringList& args, CliContext& ctx);
+int RunEncodeVerb(const QStringList& args, CliContext& ctx);
+int RunDecodeVerb(const QStringList& args, CliContext& ctx);
+int RunNewVerb(const QStringList& args, CliContext& ctx);
 
 }  // namespace kt740
