@@ -12,10 +12,10 @@ class MemoryFileOps : public FileOps {
  public:
   std::map<std::string, std::string> files;
 
-  ReadResult Read(const std::string& path) override {
+  ReadResult Read(const std::string& path, std::size_t limit) override {
     const auto it = files.find(path);
     if (it == files.end()) return {ReadStatus::Missing, {}};
-    return {ReadStatus::Ok, it->second};
+    return {ReadStatus::Ok, it->second.substr(0, limit)};
   }
   bool WriteNew(const std::string& path, std::string_view contents) override {
     files[path] = std::string(contents);

@@ -16,7 +16,7 @@ void ShowFileError(const ProgramState& state, Notifier& notifier) {
 
 bool FreLoadBookFile(ProgramState& state, Notifier& notifier, CommuBook& working, const std::string& path,
                      FileOps& ops) {
-  const ReadResult file = ops.Read(path);
+  const ReadResult file = ops.Read(path, kBookFileSize);
   CommuBook loaded = working;
   if (file.status != ReadStatus::Ok || DecodeBookFile(file.bytes, loaded) != FileDamage::None) {
     ShowFileError(state, notifier);

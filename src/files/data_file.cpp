@@ -18,11 +18,12 @@ void ShowFileError(const ProgramState& state, Notifier& notifier) {
 }  // namespace
 
 bool ReadConfigurationFiles(FileOps& ops, const std::string& path, Configuration& into) {
-  const ReadResult dat = ops.Read(path);
+  const ReadResult dat = ops.Read(path, kDataFileSize);
   if (dat.status != ReadStatus::Ok) return false;
   int count = 0;
   if (DecodeDataFile(dat.bytes, into.settings, count) != FileDamage::None) return false;
-  const ReadResult fre = ops.Read(ChannelFileName(path));
+  const ReadResult fre =
+      ops.Read(ChannelFileName(path), kChannelFileRecordSize * static_cast<std::size_t>(count));
   // A channel file that exists but cannot be read is an error: loading it as empty would
   // make the next save overwrite the channels with nothing.
   if (fre.status == ReadStatus::Failed) return false;

@@ -1,9 +1,9 @@
 #include "files/file_ops.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -49,17 +49,21 @@ class Disk : public FileOps {
  public:
   explicit Disk(DiskSync sync) : sync_(sync) {}
 
-  ReadResult Read(const std::string& path) override {
+  ReadResult Read(const std::string& path, std::size_t limit) override {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
     if (st.type() == fs::file_type::not_found) return {ReadStatus::Missing, {}};
     if (ec || st.type() != fs::file_type::regular) return {ReadStatus::Failed, {}};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {ReadStatus::Failed, {}};
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    std::string bytes;
+    char chunk[16384];
+    while (bytes.size() < limit && in) {
+      in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, limit - bytes.size())));
+      bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return {ReadStatus::Failed, {}};
-    return {ReadStatus::Ok, buffer.str()};
+    return {ReadStatus::Ok, std::move(bytes)};
   }
 
   bool WriteNew(const std::string& path, std::string_view contents) override {

@@ -2,6 +2,7 @@
 // one of them fail (a full disk, a failed rename, an unreadable file).
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,9 +18,12 @@ struct ReadResult {
 
 class FileOps {
  public:
+  static constexpr std::size_t kWholeFile = static_cast<std::size_t>(-1);
+
   virtual ~FileOps() = default;
-  // Missing only when nothing exists at path; anything there that cannot be read is Failed.
-  virtual ReadResult Read(const std::string& path) = 0;
+  // At most `limit` bytes from the start of the file. Missing only when nothing exists at
+  // path; anything there that cannot be read is Failed.
+  virtual ReadResult Read(const std::string& path, std::size_t limit = kWholeFile) = 0;
   // Creates or truncates path, writes contents and flushes them to the disk.
   virtual bool WriteNew(const std::string& path, std::string_view contents) = 0;
   // Replaces `to` by `from` in one step, keeping the permissions `to` had.

@@ -52,7 +52,7 @@ void LoadModelTemplate(ProgramState& state, FileOps& ops) {
     return;
   }
   const std::string model = TemplatePath(state, state.app.ModelDisplayName + ".dat");
-  if (ops.Read(model).status != ReadStatus::Missing) {
+  if (ops.Read(model, 0).status != ReadStatus::Missing) {
     LoadTemplate(state, model, TemplateKind::Model, ops);
   } else {
     LoadTemplate(state, TemplatePath(state, kFallbackTemplateName), TemplateKind::Fallback, ops);

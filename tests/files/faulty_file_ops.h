@@ -15,9 +15,9 @@ class FaultyFileOps : public FileOps {
   int calls = 0;
   std::set<std::string> unreadable;
 
-  ReadResult Read(const std::string& path) override {
+  ReadResult Read(const std::string& path, std::size_t limit) override {
     if (unreadable.count(path)) return {ReadStatus::Failed, {}};
-    return DiskFileOps().Read(path);
+    return DiskFileOps().Read(path, limit);
   }
   bool WriteNew(const std::string& path, std::string_view contents) override {
     if (calls++ == failAt) {
