@@ -12,16 +12,20 @@ bool IsWide(char32_t c) {
          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
+// A header's CR LF line break becomes one space, like any other tab or line break.
 std::string Flattened(const std::string& cell) {
-  std::string s = cell;
-  for (char& c : s) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  std::string s;
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    const char c = cell[i];
+    if (c == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n') continue;
+    s.push_back(c == '\t' || c == '\r' || c == '\n' ? ' ' : c);
   }
   return s;
 }
 
-std::string CsvCell(const std::string& cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+std::string CsvCell(const std::string& text) {
+  const std::string cell = Flattened(text);
+  if (cell.find_first_of(",\"") == std::string::npos) return cell;
   std::string quoted = "\"";
   for (char c : cell) {
     if (c == '"') quoted += '"';

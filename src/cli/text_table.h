@@ -15,8 +15,8 @@ using TextRow = std::vector<std::string>;
 std::size_t DisplayWidth(const std::string& utf8);
 
 // The first row is the header. Aligned: columns padded to their widest cell, two spaces apart,
-// no trailing spaces. Tsv: tabs and line breaks inside a cell become spaces. Csv: RFC 4180
-// quoting for cells holding a comma, a quote or a line break.
+// no trailing spaces. Every format keeps a row on one line: tabs and line breaks inside a cell
+// become spaces (CR LF one space). Csv quotes a cell holding a comma or a quote (RFC 4180).
 void PrintTable(std::ostream& out, const std::vector<TextRow>& rows, TableFormat format);
 
 }  // namespace kt740

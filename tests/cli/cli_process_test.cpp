@@ -9,6 +9,7 @@ namespace {
 
 struct Result {
   int status = -1;
+  QString out;
   QString err;
 };
 
@@ -23,7 +24,8 @@ class CliProcess : public ::testing::Test {
     p.start(KT740_CLI, QStringList{"--home", KT740_SOURCE_DATA_DIR} + args);
     EXPECT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
   }
   QString Path(const char* name) const { return dir.filePath(name); }
 
@@ -36,6 +38,9 @@ TEST_F(CliProcess, RunsWithoutADisplayAndReportsByExitStatus) {
   EXPECT_EQ(QFileInfo(Path("a.bin")).size(), 16384);
   EXPECT_EQ(Cli({"decode", Path("a.bin"), "-o", Path("b.dat")}).status, 0);
   EXPECT_EQ(QFileInfo(Path("b.dat")).size(), 8667);
+  const Result shown = Cli({"show", Path("b.dat"), "--format", "csv"});
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_TRUE(shown.out.contains("\nVFO,155.00000,155.00000,")) << shown.out.toStdString();
 
   const Result failed = Cli({"decode", Path("a.dat"), "-o", Path("c.dat")});
   EXPECT_EQ(failed.status, 1);

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "config_fixture.h"
+#include "support/config_fixture.h"
 #include "core/builtin_text.h"
 #include "core/program_state.h"
 #include "faulty_file_ops.h"

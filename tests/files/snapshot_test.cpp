@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "config_fixture.h"
+#include "support/config_fixture.h"
 #include "core/program_state.h"
 
 namespace kt740 {
@@ -14,7 +14,7 @@ class Snapshot : public ::testing::Test {
  protected:
   void SetUp() override {
     test::PutThreeChannels(state.current.channels);
-    state.current.settings.Signalling.Dtmf.DtmfCodes[3] = {FixedText<24>::From("123E45\0  "), 6};
+    state.current.settings.Signalling.Dtmf.DtmfCodes[3] = {NulTerminatedText<24>("123E45"), 6};
     TakeSnapshot(state);
   }
   ChannelRecord& Channel(int slot) { return state.current.channels.records[static_cast<std::size_t>(slot)]; }
@@ -56,7 +56,8 @@ TEST_F(Snapshot, WhatCountsAsAModification) {
       {"nothing", false, [](ProgramState&) {}},
       {"name fill: spaces instead of NUL and spaces", false,
        [&](ProgramState& s) { ch(s, 0).Name = FixedText<7>::From("REPEAT"); }},
-      {"text after the NUL", false, [&](ProgramState& s) { ch(s, 1).Name = FixedText<7>::From("FRS\0xyz"); }},
+      {"text after the NUL", false,
+       [&](ProgramState& s) { ch(s, 1).Name = FixedText<7>::From(std::string_view("FRS\0xyz", 7)); }},
       {"name", true, [&](ProgramState& s) { ch(s, 1).Name = NulTerminatedText<7>("FRS2"); }},
       {"receive frequency", true,
        [&](ProgramState& s) { ch(s, 0).RxFreq = FixedText<9>::From("014560000"); }},

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config_fixture.h"
+#include "support/config_fixture.h"
 #include "core/program_state.h"
 #include "core/reset_all_data.h"
 #include "files/data_file.h"

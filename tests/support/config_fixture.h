@@ -17,7 +17,7 @@ inline ChannelRecord SampleChannel(int number, const std::string& rx, const std:
   r.InUse = 1;
   r.ScanSkip = static_cast<int16_t>(number % 2);
   r.RxFreq = FixedText<9>::From(rx);
-  r.Offset = FixedText<9>::From("000600000");
+  r.Offset = FixedText<9>::From("000060000");  // 0.6 MHz
   r.Name = NulTerminatedText<7>(name);
   r.Step = 5;
   r.Bandwidth = 2;
