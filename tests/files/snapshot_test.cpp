@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "support/config_fixture.h"
 #include "core/program_state.h"
+#include "support/config_fixture.h"
 
 namespace kt740 {
 namespace {

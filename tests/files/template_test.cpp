@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/config_fixture.h"
 #include "core/program_state.h"
 #include "core/reset_all_data.h"
 #include "files/data_file.h"
 #include "files/snapshot.h"
 #include "image/channel_codec.h"
+#include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
 
