@@ -6,5 +6,9 @@
 namespace kt740 {
 
 int RunInfoVerb(const QStringList& args, CliContext& ctx);
+int RunEncodeVerb(const QStringList& args, CliContext& ctx);
+int RunDecodeVerb(const QStringList& args, CliContext& ctx);
+int RunNewVerb(const QStringList& args, CliContext& ctx);
+int RunShowVerb(const QStringList& args, CliContext& ctx);
 
 }  // namespace kt740
