@@ -7,9 +7,9 @@
 #include <QStyleOptionHeader>
 
 #include "channels/channel_list_ops.h"
+#include "channels/channel_row_text.h"
 #include "core/profile.h"
 #include "core/program_state.h"
-#include "ui/main/grid_row_text.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"
 #include "ui/main/twips.h"
@@ -40,21 +40,11 @@ QString WrapToWidth(const QString& text, int width, const QFontMetrics& fm) {
   return best;
 }
 
-std::array<QString, ChannelGridModel::kDataColumns> ToQ(const GridRow& row) {
+// Grid columns 1..10 of a row; column 0 is the row label, which the view shows itself.
+std::array<QString, ChannelGridModel::kDataColumns> DataColumns(const ChannelRowTexts& row) {
   std::array<QString, ChannelGridModel::kDataColumns> q;
-  for (std::size_t i = 0; i < row.size(); ++i) q[i] = Q(row[i]);
+  for (std::size_t i = 0; i < q.size(); ++i) q[i] = Q(row[i + 1]);
   return q;
-}
-
-GridRowTexts FetchRowTexts(const ProgramState& state) {
-  GridRowTexts t;
-  t.gridOption[0] = LangText(state, 1202);
-  t.gridOption[1] = LangText(state, 1203);
-  t.power[0] = LangText(state, 1204);
-  t.power[1] = LangText(state, 1221);
-  t.power[2] = LangText(state, 1205);
-  t.none = LangText(state, 1206);
-  return t;
 }
 
 // The table's corner is grid cell (0, 0): it shows the header of the label column.
@@ -110,12 +100,9 @@ ChannelGrid::ChannelGrid(ProgramState& state, QWidget* parent)
 }
 
 void ChannelGrid::LoadShowList() {
-  const QString crlf = QStringLiteral("\n");
   QStringList headers;
-  headers << LangQ(state_, 3006) << LangQ(state_, 1101) << LangQ(state_, 1140) << LangQ(state_, 1103)
-          << LangQ(state_, 1104) << LangQ(state_, 1106) << LangQ(state_, 1108) << LangQ(state_, 1109)
-          << LangQ(state_, 1107) + crlf + LangQ(state_, 1112)
-          << LangQ(state_, 1107) + crlf + LangQ(state_, 1113) << LangQ(state_, 1110);
+  for (const std::string& h : ChannelGridHeaders(state_))
+    headers << Q(h).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   const QFontMetrics fm = horizontalHeader()->fontMetrics();
   for (int c = 1; c < 10; ++c) headers[c] = WrapToWidth(headers[c], TwipsToPixels(kColumnTwips[c]) - 8, fm);
   model_->SetHeaders(headers);
@@ -156,11 +143,12 @@ void ChannelGrid::resizeEvent(QResizeEvent* event) {
 
 void ChannelGrid::ShowListByData() {
   InitShowListContent();
-  const GridRowTexts texts = FetchRowTexts(state_);
+  // A garbled stored frequency shows as the row renderer makes it, without a message per row.
+  const ChannelRowLanguage texts = LookUpChannelRowLanguage(state_);
   const ChannelList& list = state_.current.channels;
   for (int i = 0; i < list.ChannelCount; ++i) {
     const ChannelRecord& r = list.records[static_cast<std::size_t>(i)];
-    model_->SetRowTextsQuietly(r.Number, ToQ(RenderGridRow(r, texts)));
+    model_->SetRowTextsQuietly(r.Number, DataColumns(RenderChannelRow(state_, r, texts, nullptr)));
   }
   model_->NotifyAllChanged();
 }
@@ -172,7 +160,8 @@ void ChannelGrid::ReShowGrid(int grid, int row) {
     model_->ClearRow(row);
     return;
   }
-  model_->SetRowTexts(row, ToQ(RenderGridRow(*r, FetchRowTexts(state_))));
+  model_->SetRowTexts(row,
+                      DataColumns(RenderChannelRow(state_, *r, LookUpChannelRowLanguage(state_), nullptr)));
 }
 
 int ChannelGrid::CurrentRow() const {

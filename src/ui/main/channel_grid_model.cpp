@@ -3,7 +3,7 @@
 #include <QBrush>
 #include <QColor>
 
-#include "image/channel_record.h"
+#include "channels/channel_row_text.h"
 
 namespace kt740 {
 namespace {
@@ -48,16 +48,13 @@ void ChannelGridModel::NotifyAllChanged() {
 }
 
 QString ChannelGridModel::RowLabel(int row) {
-  switch (row) {
-    case kChannelPA:
-      return QStringLiteral("PA");
-    case kChannelPB:
-      return QStringLiteral("PB");
-    case kChannelVFO:
-      return QStringLiteral("VFO");
-    default:
-      return QString::number(row);
-  }
+  static const std::vector<QString> labels = [] {
+    std::vector<QString> l(kChannelRows + 1);
+    for (int r = 1; r <= kChannelRows; ++r)
+      l[static_cast<std::size_t>(r)] = QString::fromStdString(ChannelRowLabel(r));
+    return l;
+  }();
+  return (row >= 1 && row <= kChannelRows) ? labels[static_cast<std::size_t>(row)] : QString();
 }
 
 QString ChannelGridModel::Text(int row, int column) const {
