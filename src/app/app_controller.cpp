@@ -7,6 +7,8 @@
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"
 #include "ui/dialogs/frm_pass_word.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/file_dialogs.h"
 #include "ui/main/frm_main.h"
 
 namespace kt740 {
@@ -30,6 +32,15 @@ AppController::~AppController() = default;
 
 FrmMain& AppController::ShowMainWindow() {
   window_ = std::make_unique<FrmMain>(state_, *services_.notifier, *services_.settings);
+  FrmMain* w = window_.get();
+  FileCommands::View view;
+  view.parent = w;
+  view.filter = [w] { return w->FileFilter(); };
+  view.showList = [w] { w->ShowListByData(); };
+  view.updateCaption = [w] { w->SetCaption(); };
+  static QtFileDialogs qtDialogs;
+  files_ = std::make_unique<FileCommands>(state_, *services_.notifier,
+                                          services_.fileDialogs ? *services_.fileDialogs : qtDialogs, view);
   Wire();
   window_->show();
   return *window_;
@@ -41,6 +52,12 @@ void AppController::Wire() {
   c.about = [this] { About(); };
   c.password = [this] { PassWord(); };
   c.comPort = [this] { ComSet(); };
+  c.fileNew = [this] { files_->New(); };
+  c.initialSetup = [this] { files_->InitialSetup(); };
+  c.fileOpen = [this] { files_->Open(); };
+  c.fileSave = [this] { files_->Save(); };
+  c.fileSaveAs = [this] { files_->SaveAs(); };
+  c.mayClose = [this] { return files_->MayClose(); };
 }
 
 void AppController::Language() {

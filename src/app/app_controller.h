@@ -14,6 +14,7 @@ class Notifier;
 class PortList;
 class FileDialogs;
 class FrmMain;
+class FileCommands;
 
 class AppController {
  public:
@@ -30,6 +31,7 @@ class AppController {
   // Creates the main window (its load runs) and shows it.
   FrmMain& ShowMainWindow();
   FrmMain* Window() const { return window_.get(); }
+  FileCommands& Files() { return *files_; }
 
   // The commands of the main window.
   void Language();
@@ -43,6 +45,7 @@ class AppController {
   ProgramState& state_;
   Services services_;
   std::unique_ptr<FrmMain> window_;
+  std::unique_ptr<FileCommands> files_;
 };
 
 }  // namespace kt740
