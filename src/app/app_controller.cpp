@@ -10,6 +10,7 @@
 #include "ui/main/file_commands.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/qt_translations.h"
 
 namespace kt740 {
 namespace {
@@ -64,6 +65,7 @@ void AppController::Language() {
   FrmLanguage dialog(state_, window_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   SetLanguage(state_.app, dialog.LanguageId());
+  UseQtTranslations(state_.app.LanguageId);
   window_->FormReLoad();
 }
 

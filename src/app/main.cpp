@@ -18,6 +18,7 @@
 #include "ui/main/frm_splash.h"
 #include "ui/main/qt_notifier.h"
 #include "ui/main/qt_text.h"
+#include "ui/main/qt_translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
   kt740::InstallFontSubstitutes();
 
   kt740::QtNotifier notifier;
+  notifier.SetLanguage(&state.app.LanguageId);
+  kt740::UseQtTranslations(state.app.LanguageId);
   QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
   kt740::QtFileDialogs fileDialogs;
   kt740::AppController controller(state, {&notifier, &settings, nullptr, &fileDialogs});

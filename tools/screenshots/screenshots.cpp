@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "core/builtin_text.h"
+#include "core/profile.h"
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "link/port_list.h"
@@ -182,6 +184,19 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
   write.Finish();
   FrmAbout about(state, &ports, notifier, &main);
   shoot.Save(about, QStringLiteral("frmAbout-") + suffix);
+
+  QtNotifier boxes;
+  boxes.SetParent(&main);
+  boxes.SetLanguage(&state.app.LanguageId);
+  const int lang = state.app.LanguageId;
+  const auto save =
+      boxes.MakeBox(BuiltInText(BuiltIn::TextSaveModified, lang), Buttons::YesNoCancel, Icon::Warning);
+  shoot.Save(*save, QStringLiteral("question-unsaved-") + suffix);
+  const auto confirm =
+      boxes.MakeBox(BuiltInText(BuiltIn::TextReadConfirm, lang), Buttons::OkCancel, Icon::Question);
+  shoot.Save(*confirm, QStringLiteral("question-read-") + suffix);
+  const auto retry = boxes.MakeBox(LangText(state, 2003), Buttons::RetryCancel, Icon::Question);
+  shoot.Save(*retry, QStringLiteral("question-retry-") + suffix);
 
   const QString picture =
       QDir(Q(state.app.folders.programDir)).filePath(FrmSplash::PictureName(state.app.LanguageId));

@@ -1,5 +1,6 @@
 #include "ui/main/qt_notifier.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "ui/main/qt_text.h"
@@ -63,19 +64,37 @@ Answer FromQt(int button) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> QtNotifier::MakeBox(const std::string& text, Buttons buttons, Icon icon) const {
+  const ButtonSet set = ToQt(buttons);
+  auto box = std::make_unique<QMessageBox>(ToQt(icon), title_, Q(text), set.buttons, parent_);
+  box->setDefaultButton(set.defaultButton);
+  box->setEscapeButton(set.escapeButton);
+  // The buttons speak the program's language, whatever the system's is.
+  const bool chinese = languageId_ && *languageId_ == 2;
+  const struct {
+    QMessageBox::StandardButton button;
+    const char* english;
+    const char* chinese;
+  } kCaptions[] = {{QMessageBox::Ok, "OK", "确定"},
+                   {QMessageBox::Cancel, "Cancel", "取消"},
+                   {QMessageBox::Yes, "&Yes", "是(&Y)"},
+                   {QMessageBox::No, "&No", "否(&N)"},
+                   {QMessageBox::Retry, "&Retry", "重试(&R)"}};
+  for (const auto& c : kCaptions) {
+    if (QAbstractButton* b = box->button(c.button))
+      b->setText(QString::fromUtf8(chinese ? c.chinese : c.english));
+  }
+  return box;
+}
+
 void QtNotifier::Message(const std::string& text, Icon icon) {
-  QMessageBox box(ToQt(icon), title_, Q(text), QMessageBox::Ok, parent_);
-  box.setObjectName(QStringLiteral("NotifierMessage"));
-  box.exec();
+  const auto box = MakeBox(text, Buttons::Ok, icon);
+  box->exec();
 }
 
 Answer QtNotifier::Ask(const std::string& text, Buttons buttons, Icon icon) {
-  const ButtonSet set = ToQt(buttons);
-  QMessageBox box(ToQt(icon), title_, Q(text), set.buttons, parent_);
-  box.setObjectName(QStringLiteral("NotifierQuestion"));
-  box.setDefaultButton(set.defaultButton);
-  box.setEscapeButton(set.escapeButton);
-  return FromQt(box.exec());
+  const auto box = MakeBox(text, buttons, icon);
+  return FromQt(box->exec());
 }
 
 }  // namespace kt740
