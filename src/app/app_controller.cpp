@@ -1,5 +1,7 @@
 #include "app/app_controller.h"
 
+#include "app/simulated_radio.h"
+#include "core/notifier.h"
 #include "core/program_state.h"
 #include "core/settings_files.h"
 #include "link/port_list.h"
@@ -10,6 +12,7 @@
 #include "ui/main/file_commands.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/qt_text.h"
 #include "ui/main/qt_translations.h"
 
 namespace kt740 {
@@ -80,7 +83,7 @@ void AppController::PassWord() {
 }
 
 void AppController::ComSet() {
-  FrmComSet dialog(state_, PortsOrNone(services_.ports), QString(), window_.get());
+  FrmComSet dialog(state_, PortsOrNone(services_.ports), SimulatorCaption(), window_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   const int chosen = dialog.ChosenPort();
   AppState& app = state_.app;
@@ -93,8 +96,30 @@ void AppController::ComSet() {
   if (chosen > 0) {
     app.ComPort = static_cast<int16_t>(chosen);
     app.ComPortDevice.clear();
+    if (simulator_) simulator_->Stop();
     WriteMySetupValue(MySetupPath(app.folders), "comPort", std::to_string(chosen));
+    return;
   }
+  // The simulated radio: started now, answering on a pseudo-terminal; never remembered.
+  if (!simulator_)
+    simulator_ =
+        std::make_unique<SimulatedRadio>(Q(app.folders.userDir) + QStringLiteral("/simulated-radio.img"));
+  QString error;
+  const QString device = simulator_->Start(error);
+  if (device.isEmpty()) {
+    const bool chinese = app.LanguageId == kLanguageChinese;
+    services_.notifier->Message((chinese ? std::string("无法启动模拟对讲机：")
+                                         : std::string("The simulated radio could not be started: ")) +
+                                    U8(error),
+                                Icon::Critical);
+    return;
+  }
+  app.ComPortDevice = U8(device);
+}
+
+QString AppController::SimulatorCaption() const {
+  return state_.app.LanguageId == kLanguageChinese ? QStringLiteral("模拟对讲机（无需硬件）")
+                                                   : QStringLiteral("Simulated radio (no hardware)");
 }
 
 }  // namespace kt740

@@ -15,6 +15,7 @@ class PortList;
 class FileDialogs;
 class FrmMain;
 class FileCommands;
+class SimulatedRadio;
 
 class AppController {
  public:
@@ -39,6 +40,9 @@ class AppController {
   void PassWord();
   void ComSet();
 
+  // The caption of the simulated radio's entry in the port dialog.
+  QString SimulatorCaption() const;
+
  private:
   void Wire();
 
@@ -46,6 +50,7 @@ class AppController {
   Services services_;
   std::unique_ptr<FrmMain> window_;
   std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<SimulatedRadio> simulator_;
 };
 
 }  // namespace kt740
