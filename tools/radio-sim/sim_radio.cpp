@@ -144,7 +144,19 @@ Bytes SimRadio::Execute() {
     programming_ = true;
     return Faulted({'J', 'R', kAck}, false, false, 0);
   }
-  // Outside programming mode the radio listens for PROGRAM only.
+  if (c[0] == 'E') {
+    // END is answered in either mode, so a PC whose first END's answer was lost can end again.
+    Log("END");
+    const bool wasProgramming = programming_;
+    programming_ = false;
+    if (wasProgramming) {
+      ++stats_.sessions;
+      if (onEnd) onEnd();
+    }
+    if (options_.silentAfterEnd) return {};
+    return Faulted({kAck}, false, false, 0);
+  }
+  // Outside programming mode the radio listens for PROGRAM and END only.
   if (!programming_) return {};
   switch (c[0]) {
     case 0x02:
@@ -158,14 +170,6 @@ Bytes SimRadio::Execute() {
     }
     case 'W':
       return WriteBlock();
-    case 'E': {
-      Log("END");
-      programming_ = false;
-      ++stats_.sessions;
-      if (onEnd) onEnd();
-      if (options_.silentAfterEnd) return {};
-      return Faulted({kAck}, false, false, 0);
-    }
     default:
       return {};
   }
