@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app_state.h"
+#include "link/port_numbers.h"
 
 namespace kt740 {
 namespace {
@@ -44,6 +45,43 @@ TEST(PortList, PortChoice) {
     EXPECT_EQ(p.number, c.number) << c.text;
     EXPECT_EQ(p.device, c.device) << c.text;
   }
+}
+
+TEST(PortNumbers, SameDeviceSameNumberAcrossReplugs) {
+  PortMap map;
+  auto ports = NumberPorts(
+      {{"usb:0403:6001:A1", "/dev/ttyUSB0", "FT232R"}, {"dev:/dev/ttyS0", "/dev/ttyS0", ""}}, map);
+  ASSERT_EQ(ports.size(), 2u);
+  EXPECT_EQ(ports[0].number, 1);
+  EXPECT_EQ(ports[0].device, "/dev/ttyUSB0");
+  EXPECT_EQ(ports[1].number, 2);
+
+  // Unplugged, another adapter plugged in, then the first one back on another path.
+  ports = NumberPorts({{"usb:067b:2303:", "/dev/ttyUSB0", ""}}, map);
+  EXPECT_EQ(ports[0].number, 3);  // 1 and 2 stay reserved for their devices
+  ports =
+      NumberPorts({{"usb:067b:2303:", "/dev/ttyUSB0", ""}, {"usb:0403:6001:A1", "/dev/ttyUSB1", ""}}, map);
+  EXPECT_EQ(ports[0].number, 1);
+  EXPECT_EQ(ports[0].device, "/dev/ttyUSB1");
+  EXPECT_EQ(ports[1].number, 3);
+
+  // The map survives a restart through its file.
+  PortMap again = ParsePortMap(FormatPortMap(map));
+  EXPECT_EQ(again, map);
+  EXPECT_EQ(NumberPorts({{"dev:/dev/ttyS0", "/dev/ttyS0", ""}}, again)[0].number, 2);
+}
+
+TEST(PortNumbers, FixedNumbersWin) {
+  PortMap map = {{"usb:x", 3}};
+  const auto ports =
+      NumberPorts({{"usb:x", "/dev/a", ""}, {"COM3", "COM3", "", 3}, {"COM1", "COM1", "", 1}}, map);
+  ASSERT_EQ(ports.size(), 3u);
+  EXPECT_EQ(ports[0].device, "COM1");
+  EXPECT_EQ(ports[1].device, "/dev/a");
+  EXPECT_EQ(ports[1].number, 2);
+  EXPECT_EQ(ports[2].device, "COM3");
+  EXPECT_EQ(map["usb:x"], 2);
+  EXPECT_TRUE(ParsePortMap("x\n0 zero\n7\n12 ok\r\n").size() == 1);
 }
 
 }  // namespace
