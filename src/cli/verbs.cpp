@@ -8,6 +8,8 @@ namespace kt740 {
 std::span<const CliVerb> CliVerbs() {
   static const CliVerb verbs[] = {
       {"info", "print the start-up state: folders, language, port, model", RunInfoVerb},
+      {"ports", "list the serial ports with their numbers and devices", RunPortsVerb},
+      {"read-info", "read the radio information and print it", RunReadInfoVerb},
   };
   return verbs;
 }

@@ -6,5 +6,7 @@
 namespace kt740 {
 
 int RunInfoVerb(const QStringList& args, CliContext& ctx);
+int RunPortsVerb(const QStringList& args, CliContext& ctx);
+int RunReadInfoVerb(const QStringList& args, CliContext& ctx);
 
 }  // namespace kt740
