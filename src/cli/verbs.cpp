@@ -9,6 +9,8 @@ std::span<const CliVerb> CliVerbs() {
   static const CliVerb verbs[] = {
       {"info", "print the start-up state: folders, language, port, model", RunInfoVerb},
       {"ports", "list the serial ports with their numbers and devices", RunPortsVerb},
+      {"read", "read the configuration from the radio into a data file", RunReadVerb},
+      {"write", "write a data file's configuration to the radio", RunWriteVerb},
       {"read-info", "read the radio information and print it", RunReadInfoVerb},
   };
   return verbs;

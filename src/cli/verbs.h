@@ -8,5 +8,7 @@ namespace kt740 {
 int RunInfoVerb(const QStringList& args, CliContext& ctx);
 int RunPortsVerb(const QStringList& args, CliContext& ctx);
 int RunReadInfoVerb(const QStringList& args, CliContext& ctx);
+int RunReadVerb(const QStringList& args, CliContext& ctx);
+int RunWriteVerb(const QStringList& args, CliContext& ctx);
 
 }  // namespace kt740
