@@ -193,7 +193,9 @@ TEST_F(E2E, PasswordIsAskedForAndChecked) {
     const CliRun r = RunCli(dir, args);
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-    if (c.status != 0) EXPECT_NE(r.err.find("Reading from the radio failed."), std::string::npos);
+    if (c.status != 0) {
+      EXPECT_NE(r.err.find("Reading from the radio failed."), std::string::npos);
+    }
   }
   // No password on the radio: nothing is asked.
   SimRadioProcess open(dir, RandomMemory(5), {});
