@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "platform/folders.h"
 #include "platform/startup_environment.h"
+#include "platform/system_port_list.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
 
   kt740::ProgramState state;
   state.app.folders = kt740::ResolveFolders(parser.value("home"));
-  kt740::RunStartup(state, kt740::MakeStartupEnvironment(nullptr));
+  const kt740::SystemPortList ports(kt740::PortMapPath(state.app.folders.userDir));
+  kt740::RunStartup(state, kt740::MakeStartupEnvironment(&ports));
   const std::string report = kt740::StartupReport(state);
   std::cout << report;
   if (parser.isSet("report")) return 0;

@@ -124,7 +124,8 @@ void CliLinkObserver::SessionEnded(LinkMode, bool ok) {
 
 void PrepareState(ProgramState& state, CliContext& ctx) {
   state.app.folders = ResolveFolders(ctx.home);
-  RunStartup(state, MakeStartupEnvironment(nullptr));
+  const SystemPortList ports(PortMapPath(state.app.folders.userDir));
+  RunStartup(state, MakeStartupEnvironment(&ports));
 }
 
 bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const char* verb) {

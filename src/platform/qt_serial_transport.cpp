@@ -33,13 +33,14 @@ bool QtSerialTransport::SetHardwareHandshake(bool rtsCts) {
 bool QtSerialTransport::Open() {
   if (port_.isOpen()) return true;
   if (port_.open(QIODevice::ReadWrite)) return true;
-  // A pseudo-terminal refuses some modem-control requests that the port layer makes while it
-  // opens; the line itself works, so only a failure to open the device is a failure.
-  const auto error = port_.error();
-  if (port_.isOpen() && error != QSerialPort::DeviceNotFoundError && error != QSerialPort::PermissionError &&
-      error != QSerialPort::OpenError) {
+  // A pseudo-terminal has no modem-control lines, and some systems refuse the RTS/CTS setting
+  // on one; the line carries the same bytes without it, so that refusal is no failure.
+  if (port_.error() == QSerialPort::UnsupportedOperationError &&
+      port_.flowControl() == QSerialPort::HardwareControl) {
     port_.clearError();
-    return true;
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (port_.open(QIODevice::ReadWrite)) return true;
+    port_.setFlowControl(QSerialPort::HardwareControl);
   }
   return false;
 }
