@@ -147,7 +147,7 @@ bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const
 }
 
 bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext& ctx, const char* verb,
-                    const std::function<bool(LinkSession&)>& start) {
+                    const std::function<bool(LinkSession&)>& start, MemoryImage* imageRead) {
   if (!ChoosePort(state, options.port, ctx, verb)) return false;
   CliNotifier notifier(ctx.err);
   notifier.retriesLeft = options.retries;
@@ -159,6 +159,7 @@ bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext&
   observer.onEnded = [&loop] { loop.quit(); };
   if (!start(session)) return false;
   if (!observer.ended) loop.exec();
+  if (imageRead) *imageRead = observer.imageRead;
   return observer.success;
 }
 

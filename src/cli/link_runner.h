@@ -39,8 +39,10 @@ class CliLinkObserver : public LinkObserver {
   std::optional<std::string> AskPassword(const std::string& current) override;
   void PasswordRefused() override;
   void SessionEnded(LinkMode mode, bool success) override;
+  void ImageRead(const MemoryImage& image) override { imageRead = image; }
 
   std::function<void()> onEnded;
+  MemoryImage imageRead;  // as the radio sent it, before decoding
   bool ended = false;
   bool success = false;
 
@@ -63,6 +65,6 @@ bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const
 // Runs one session: `start` opens it (StartReadAll ...), then the event loop turns until it
 // ends. True when it ended with success.
 bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext& ctx, const char* verb,
-                    const std::function<bool(LinkSession&)>& start);
+                    const std::function<bool(LinkSession&)>& start, MemoryImage* imageRead = nullptr);
 
 }  // namespace kt740

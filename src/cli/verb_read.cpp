@@ -53,10 +53,11 @@ int RunReadVerb(const QStringList& argsIn, CliContext& ctx) {
   }
   ProgramState state;
   PrepareState(state, ctx);
-  if (!RunLinkSession(state, options, ctx, "read", StartReadAll)) return kExitFailed;
+  MemoryImage raw;
+  if (!RunLinkSession(state, options, ctx, "read", StartReadAll, &raw)) return kExitFailed;
   CliNotifier notifier(ctx.err);
   if (!SaveDataFile(state, notifier, output.toStdString())) return kExitFailed;
-  if (!imagePath.isEmpty() && !SaveImage(state.image, imagePath)) {
+  if (!imagePath.isEmpty() && !SaveImage(raw, imagePath)) {
     ctx.err << "kt740-cli read: cannot write " << imagePath.toStdString() << "\n";
     return kExitFailed;
   }

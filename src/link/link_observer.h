@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "image/memory_image.h"
+
 namespace kt740 {
 
 enum class LinkMode : int32_t { Idle = 0, ReadAll = 1, WriteAll = 2, ReadInfo = 3 };
@@ -19,6 +21,9 @@ class LinkObserver {
   virtual void SetProgressValue(int /*percent*/) {}
   virtual void CloseProgress() {}
 
+  // A full read has arrived: the image as the radio sent it, before decoding (which tidies
+  // some bytes of it).
+  virtual void ImageRead(const MemoryImage&) {}
   // Read completion: the tree and lists show the decoded records.
   virtual void Redraw() {}
   // Information completion: the information dialog shows the decoded radio information.

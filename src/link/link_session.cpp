@@ -484,6 +484,7 @@ void LinkSession::EndLinkSession(bool success) {
                                                          : kTextReadFailed;
     notifier_.Message(Text(text), Icon::Critical);
   } else if (mode == kt740::LinkMode::ReadAll) {
+    observer_.ImageRead(state_.image);
     CompleteRead(state_, observer_);
     notifier_.Message(Text(kTextReadDone), Icon::Information);
   } else if (mode == kt740::LinkMode::WriteAll) {

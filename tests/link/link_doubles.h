@@ -140,6 +140,7 @@ class RecordingObserver : public LinkObserver {
   }
   void SetProgressValue(int p) override { progress.push_back(p); }
   void CloseProgress() override { closed = true; }
+  void ImageRead(const MemoryImage& image) override { imageRead = image; }
   void Redraw() override { ++redraws; }
   void ShowEmbedInfo() override { ++infoShown; }
   std::optional<std::string> AskPassword(const std::string& current) override {
@@ -160,6 +161,7 @@ class RecordingObserver : public LinkObserver {
   LinkMode shownMode = LinkMode::Idle;
   std::vector<int> progress;
   bool closed = false;
+  MemoryImage imageRead;
   int redraws = 0;
   int infoShown = 0;
   std::vector<std::string> passwordAsked;
