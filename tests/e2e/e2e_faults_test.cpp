@@ -26,15 +26,7 @@ TEST(E2EFaults, ReadAtFivePercentFaultsGivesExactBytes) {
 
 TEST(E2EFaults, WriteAtFivePercentFaultsGivesExactBytes) {
   TempDir dir;
-  // The file to write: what a clean read of one radio gives.
-  const Memory source = RandomMemory(12);
-  {
-    SimRadioProcess first(dir, source, {});
-    ASSERT_EQ(RunCli(dir, {"read", "--port", QString::fromStdString(first.device), "-o",
-                           QString::fromStdString(dir.file("c.dat"))})
-                  .status,
-              0);
-  }
+  ASSERT_TRUE(SaveFreshConfig(dir, dir.file("c.dat")));
   // The same write once on a clean line and once on a faulty one must leave the same memory.
   const Memory before = RandomMemory(13);
   Memory clean{};
@@ -72,13 +64,7 @@ TEST(E2EFaults, StalledRadioFailsWhenTheRetriesRunOut) {
 
 TEST(E2EFaults, RadioThatRejectsEveryFrameFailsTheWrite) {
   TempDir dir;
-  {
-    SimRadioProcess first(dir, RandomMemory(15), {});
-    ASSERT_EQ(RunCli(dir, {"read", "--port", QString::fromStdString(first.device), "-o",
-                           QString::fromStdString(dir.file("c.dat"))})
-                  .status,
-              0);
-  }
+  ASSERT_TRUE(SaveFreshConfig(dir, dir.file("c.dat")));
   const Memory before = RandomMemory(16);
   SimRadioProcess sim(dir, before, {"--faults", "reject", "--fault-rate", "1"});
   const CliRun r = RunCli(dir, {"write", "--port", QString::fromStdString(sim.device),

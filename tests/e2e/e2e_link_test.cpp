@@ -19,12 +19,7 @@ namespace {
 class E2E : public ::testing::Test {
  protected:
   // A state as kt740-cli prepares it.
-  void Prepare(ProgramState& state) const {
-    state.app.folders = {KT740_SOURCE_DATA_DIR, dir.file("expect-config")};
-    StartupEnvironment env;
-    env.systemLocale = "en_US";
-    RunStartup(state, env);
-  }
+  void Prepare(ProgramState& state) const { PrepareLikeCli(state, dir); }
 
   // What a read of `memory` decodes to, saved as Save does.
   void SaveDecoded(const Memory& memory, const std::string& path) const {
@@ -75,11 +70,8 @@ TEST_F(E2E, ReadGivesTheRadiosMemoryAndItsDecodedConfiguration) {
 }
 
 TEST_F(E2E, WriteLeavesEncodeAllOfTheFileAndNothingBelow0x0100) {
-  // A configuration file as the program saves one.
-  ProgramState source;
-  Prepare(source);
+  ASSERT_TRUE(SaveFreshConfig(dir, dir.file("config.dat")));
   SilentNotifier notifier;
-  ASSERT_TRUE(SaveDataFile(source, notifier, dir.file("config.dat")));
 
   const Memory before = RandomMemory(2);
   SimRadioProcess sim(dir, before, {});
@@ -107,10 +99,7 @@ TEST_F(E2E, WriteLeavesEncodeAllOfTheFileAndNothingBelow0x0100) {
 }
 
 TEST_F(E2E, KilledAndStunnedRadiosAreRefusedBeforeAnyFrame) {
-  ProgramState source;
-  Prepare(source);
-  SilentNotifier notifier;
-  ASSERT_TRUE(SaveDataFile(source, notifier, dir.file("config.dat")));
+  ASSERT_TRUE(SaveFreshConfig(dir, dir.file("config.dat")));
   const struct {
     QStringList flags;
     const char* message;

@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "core/notifier.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "files/data_file.h"
 #include "support/temp_dir.h"
 
 namespace kt740::test {
@@ -43,6 +47,23 @@ inline Memory RandomMemory(uint32_t seed) {
   for (auto& b : m) b = static_cast<uint8_t>(rng());
   for (int i = 0x4C; i < 0x50; ++i) m[static_cast<std::size_t>(i)] = 0xFF;
   return m;
+}
+
+// A state as kt740-cli prepares it, with its own per-user folder.
+inline void PrepareLikeCli(ProgramState& state, const TempDir& dir) {
+  state.app.folders = {KT740_SOURCE_DATA_DIR, dir.file("expect-config")};
+  StartupEnvironment env;
+  env.systemLocale = "en_US";
+  RunStartup(state, env);
+}
+
+// A configuration file as the program saves a fresh one (the model template), with a few
+// channels so that the write carries more than blank blocks.
+inline bool SaveFreshConfig(const TempDir& dir, const std::string& path) {
+  ProgramState state;
+  PrepareLikeCli(state, dir);
+  SilentNotifier notifier;
+  return SaveDataFile(state, notifier, path);
 }
 
 struct CliRun {
