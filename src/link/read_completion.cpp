@@ -2,6 +2,7 @@
 
 #include "core/band_text.h"
 #include "core/program_state.h"
+#include "files/snapshot.h"
 #include "image/codecs.h"
 #include "image/comm_data.h"
 #include "link/link_observer.h"
@@ -18,8 +19,7 @@ void CompleteRead(ProgramState& state, LinkObserver& observer) {
   ApplyBandLimits(state.app, state.current.settings.Bands);
   state.app.Untitled = true;
   state.app.CurrentFileName = "new.dat";
-  state.current.settings.ModelCode = state.app.ModelCode;
-  state.snapshot = state.current;
+  TakeSnapshot(state);
   observer.Redraw();
 }
 

@@ -1,0 +1,52 @@
+#include <algorithm>
+#include <ostream>
+
+#include "cli/cli_notifier.h"
+#include "cli/verb_args.h"
+#include "cli/verbs.h"
+#include "core/band_text.h"
+#include "core/program_state.h"
+#include "core/safe_file.h"
+#include "files/data_file.h"
+#include "files/snapshot.h"
+#include "image/comm_data.h"
+#include "image/memory_image.h"
+
+namespace kt740 {
+
+int RunDecodeVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--output", "-o"}});
+  if (args.help) {
+    ctx.out << "Usage: kt740-cli decode IMAGE.bin -o CONFIG.dat\n\n"
+               "Decodes a 16384-byte memory image as after a read from the radio and saves the\n"
+               "configuration as CONFIG.dat and its channel file (CONFIG.fre), as Save does.\n";
+    return kExitOk;
+  }
+  if (!args.error.empty()) return UsageError(ctx, "decode", args.error);
+  if (args.positional.size() != 1) return UsageError(ctx, "decode", "expects one image file");
+  if (!args.has("--output")) return UsageError(ctx, "decode", "needs -o CONFIG.dat");
+  const std::string input = args.positional.front().toStdString();
+  const std::string output = args.value("--output").toStdString();
+
+  const std::optional<std::string> image = ReadWholeFile(input);
+  if (!image) return Failure(ctx, "decode", "cannot read " + input);
+  if (image->size() != kImageSize)
+    return Failure(ctx, "decode",
+                   input + " is " + std::to_string(image->size()) + " bytes; an image is " +
+                       std::to_string(kImageSize) + " bytes");
+
+  auto state = StartProgram(ctx);
+  CliNotifier notifier(ctx.err);
+  std::copy(image->begin(), image->end(), state->image.bytes.begin());
+  GetCommData(*state);
+  ApplyBandLimits(state->app, state->current.settings.Bands);
+  // What a read from the radio leaves: an untitled configuration that counts as unmodified.
+  state->app.CurrentFileName = "new.dat";
+  state->app.Untitled = true;
+  TakeSnapshot(*state);
+
+  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "decode", "cannot save " + output);
+  return kExitOk;
+}
+
+}  // namespace kt740

@@ -1,0 +1,31 @@
+#include <ostream>
+
+#include "cli/cli_notifier.h"
+#include "cli/verb_args.h"
+#include "cli/verbs.h"
+#include "core/program_state.h"
+#include "files/data_file.h"
+
+namespace kt740 {
+
+int RunNewVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--output", "-o"}});
+  if (args.help) {
+    ctx.out << "Usage: kt740-cli new -o CONFIG.dat\n\n"
+               "Saves a fresh configuration, as New makes it from the program folder's\n"
+               "templates (Init/), as CONFIG.dat and its channel file.\n";
+    return kExitOk;
+  }
+  if (!args.error.empty()) return UsageError(ctx, "new", args.error);
+  if (!args.positional.isEmpty())
+    return UsageError(ctx, "new", "unexpected argument " + args.positional.front().toStdString());
+  if (!args.has("--output")) return UsageError(ctx, "new", "needs -o CONFIG.dat");
+  const std::string output = args.value("--output").toStdString();
+
+  auto state = StartProgram(ctx);
+  CliNotifier notifier(ctx.err);
+  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "new", "cannot save " + output);
+  return kExitOk;
+}
+
+}  // namespace kt740
