@@ -12,6 +12,7 @@
 #include "core/startup.h"
 #include "platform/folders.h"
 #include "platform/startup_environment.h"
+#include "platform/system_port_list.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/fonts.h"
 #include "ui/main/frm_main.h"
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
 
   kt740::ProgramState state;
   state.app.folders = kt740::ResolveFolders(parser.value("home"));
-  kt740::RunStartup(state, kt740::MakeStartupEnvironment(nullptr));
+  const kt740::SystemPortList ports(kt740::PortMapPath(state.app.folders.userDir));
+  kt740::RunStartup(state, kt740::MakeStartupEnvironment(&ports));
   if (parser.isSet("report")) {
     std::cout << kt740::StartupReport(state);
     return 0;
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
   kt740::UseQtTranslations(state.app.LanguageId);
   QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
   kt740::QtFileDialogs fileDialogs;
-  kt740::AppController controller(state, {&notifier, &settings, nullptr, &fileDialogs});
+  kt740::AppController controller(state, {&notifier, &settings, &ports, &fileDialogs});
   const bool exitWhenShown = parser.isSet("exit-when-shown");
   const auto openMain = [&] {
     kt740::FrmMain& window = controller.ShowMainWindow();

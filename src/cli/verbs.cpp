@@ -12,6 +12,10 @@ std::span<const CliVerb> CliVerbs() {
       {"encode", "encode a configuration file into a 16384-byte memory image", RunEncodeVerb},
       {"decode", "decode a memory image and save it as a configuration file", RunDecodeVerb},
       {"show", "print the channels of a configuration file as the grid shows them", RunShowVerb},
+      {"ports", "list the serial ports with their numbers and devices", RunPortsVerb},
+      {"read", "read the configuration from the radio into a data file", RunReadVerb},
+      {"write", "write a data file's configuration to the radio", RunWriteVerb},
+      {"read-info", "read the radio information and print it", RunReadInfoVerb},
   };
   return verbs;
 }
