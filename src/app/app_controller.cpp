@@ -1,10 +1,13 @@
 #include "app/app_controller.h"
 
+#include "app/embed_info_text.h"
 #include "app/simulated_radio.h"
 #include "core/notifier.h"
 #include "core/program_state.h"
 #include "core/settings_files.h"
 #include "link/port_list.h"
+#include "platform/qt_reply_timer.h"
+#include "platform/qt_serial_transport.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"
@@ -14,6 +17,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/main/qt_text.h"
 #include "ui/main/qt_translations.h"
+#include "ui/main/radio_commands.h"
 
 namespace kt740 {
 namespace {
@@ -45,6 +49,18 @@ FrmMain& AppController::ShowMainWindow() {
   static QtFileDialogs qtDialogs;
   files_ = std::make_unique<FileCommands>(state_, *services_.notifier,
                                           services_.fileDialogs ? *services_.fileDialogs : qtDialogs, view);
+  transport_ = std::make_unique<QtSerialTransport>();
+  replyTimer_ = std::make_unique<QtReplyTimer>();
+  RadioCommands::View radioView;
+  radioView.parent = w;
+  radioView.offerToSave = [this] { files_->OfferToSave(); };
+  radioView.redraw = [w] {
+    w->LoadShowTree();
+    w->ShowListByData();
+  };
+  radioView.showEmbedInfo = [this] { ShowEmbedInfo(); };
+  radio_ = std::make_unique<RadioCommands>(state_, *services_.notifier, *transport_, *replyTimer_,
+                                           services_.ports, radioView);
   Wire();
   window_->show();
   return *window_;
@@ -61,7 +77,11 @@ void AppController::Wire() {
   c.fileOpen = [this] { files_->Open(); };
   c.fileSave = [this] { files_->Save(); };
   c.fileSaveAs = [this] { files_->SaveAs(); };
-  c.mayClose = [this] { return files_->MayClose(); };
+  // A session in progress keeps the window (and the port) until it ends.
+  c.mayClose = [this] { return !radio_->Busy() && files_->MayClose(); };
+  c.read = [this] { radio_->Read(); };
+  c.write = [this] { radio_->Write(); };
+  c.readInfo = [this] { radio_->ReadInfo(); };
 }
 
 void AppController::Language() {
@@ -115,6 +135,14 @@ void AppController::ComSet() {
     return;
   }
   app.ComPortDevice = U8(device);
+}
+
+void AppController::ShowEmbedInfo() {
+  if (window_->editors().embedInfo) {
+    window_->editors().embedInfo();
+    return;
+  }
+  services_.notifier->Message(EmbedInfoText(state_), Icon::Information);
 }
 
 QString AppController::SimulatorCaption() const {

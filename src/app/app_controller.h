@@ -16,6 +16,9 @@ class FileDialogs;
 class FrmMain;
 class FileCommands;
 class SimulatedRadio;
+class RadioCommands;
+class SerialTransport;
+class ReplyTimer;
 
 class AppController {
  public:
@@ -33,12 +36,15 @@ class AppController {
   FrmMain& ShowMainWindow();
   FrmMain* Window() const { return window_.get(); }
   FileCommands& Files() { return *files_; }
+  RadioCommands& Radio() { return *radio_; }
 
   // The commands of the main window.
   void Language();
   void About();
   void PassWord();
   void ComSet();
+  // After a successful information read.
+  void ShowEmbedInfo();
 
   // The caption of the simulated radio's entry in the port dialog.
   QString SimulatorCaption() const;
@@ -51,6 +57,10 @@ class AppController {
   std::unique_ptr<FrmMain> window_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<SimulatedRadio> simulator_;
+  // The main window's serial port and reply timer (MSComm1, WaitTimer), and the link on them.
+  std::unique_ptr<SerialTransport> transport_;
+  std::unique_ptr<ReplyTimer> replyTimer_;
+  std::unique_ptr<RadioCommands> radio_;
 };
 
 }  // namespace kt740

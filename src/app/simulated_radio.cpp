@@ -6,7 +6,8 @@
 
 namespace kt740 {
 
-SimulatedRadio::SimulatedRadio(QString memoryFile) : memoryFile_(std::move(memoryFile)) {}
+SimulatedRadio::SimulatedRadio(QString memoryFile, QStringList options)
+    : memoryFile_(std::move(memoryFile)), options_(std::move(options)) {}
 
 SimulatedRadio::~SimulatedRadio() {
   Stop();
@@ -34,6 +35,7 @@ QString SimulatedRadio::Start(QString& error) {
   Stop();
   QStringList args;
   if (!memoryFile_.isEmpty()) args << QStringLiteral("--memory") << memoryFile_;
+  args << options_;
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.start(ProgramPath(), args);
   if (!process_.waitForStarted(5000)) {

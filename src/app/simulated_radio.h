@@ -4,13 +4,15 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace kt740 {
 
 class SimulatedRadio {
  public:
-  // memoryFile: where the simulated radio keeps its memory between runs (may be empty).
-  explicit SimulatedRadio(QString memoryFile);
+  // memoryFile: where the simulated radio keeps its memory between runs (may be empty);
+  // options: more of the simulator's options (a programming password, faults).
+  explicit SimulatedRadio(QString memoryFile, QStringList options = {});
   ~SimulatedRadio();
   SimulatedRadio(const SimulatedRadio&) = delete;
   SimulatedRadio& operator=(const SimulatedRadio&) = delete;
@@ -27,6 +29,7 @@ class SimulatedRadio {
 
  private:
   QString memoryFile_;
+  QStringList options_;
   QProcess process_;
   QString device_;
 };

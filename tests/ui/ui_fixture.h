@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QString>
 #include <memory>
 
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 namespace kt740::test {
 

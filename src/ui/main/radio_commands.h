@@ -1,0 +1,68 @@
+// The radio commands of the main window: Read, Write and Read radio information, with the
+// progress dialog, the password question and the redraw after a read.
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "link/link_observer.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace kt740 {
+
+struct ProgramState;
+class Notifier;
+class PortList;
+class SerialTransport;
+class ReplyTimer;
+class LinkSession;
+class FrmProgress;
+
+class RadioCommands : public LinkObserver {
+ public:
+  struct View {
+    QWidget* parent = nullptr;
+    std::function<void()> offerToSave;  // unsaved changes before a read
+    std::function<void()> redraw;       // the tree and the lists after a read
+    std::function<void()> showEmbedInfo;
+  };
+
+  RadioCommands(ProgramState& state, Notifier& notifier, SerialTransport& transport, ReplyTimer& timer,
+                const PortList* ports, View view);
+  ~RadioCommands() override;
+
+  // Each returns once the session has ended (Read, Write) or has started (ReadInfo, which runs
+  // with no dialog of its own).
+  void Read();
+  void Write();
+  void ReadInfo();
+
+  bool Busy() const;
+  LinkSession& Session() { return *session_; }
+  // The progress dialog while a full read or write runs.
+  FrmProgress* Progress() const;
+
+  void ShowProgress(LinkMode mode) override;
+  void SetProgressValue(int percent) override;
+  void CloseProgress() override;
+  void Redraw() override;
+  void ShowEmbedInfo() override;
+  std::optional<std::string> AskPassword(const std::string& current) override;
+  void SessionEnded(LinkMode mode, bool success) override;
+
+ private:
+  // Runs the event loop until the session that just started has ended.
+  void WaitForEnd();
+
+  ProgramState& state_;
+  View view_;
+  std::unique_ptr<LinkSession> session_;
+  QPointer<FrmProgress> progress_;
+  QEventLoop* waiting_ = nullptr;
+  bool ended_ = true;
+};
+
+}  // namespace kt740
