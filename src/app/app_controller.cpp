@@ -103,7 +103,8 @@ void AppController::PassWord() {
 }
 
 void AppController::ComSet() {
-  FrmComSet dialog(state_, PortsOrNone(services_.ports), SimulatorCaption(), window_.get());
+  FrmComSet dialog(state_, PortsOrNone(services_.ports), SimulatorCaption(state_.app.LanguageId),
+                   window_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   const int chosen = dialog.ChosenPort();
   AppState& app = state_.app;
@@ -145,9 +146,9 @@ void AppController::ShowEmbedInfo() {
   services_.notifier->Message(EmbedInfoText(state_), Icon::Information);
 }
 
-QString AppController::SimulatorCaption() const {
-  return state_.app.LanguageId == kLanguageChinese ? QStringLiteral("模拟对讲机（无需硬件）")
-                                                   : QStringLiteral("Simulated radio (no hardware)");
+QString AppController::SimulatorCaption(int languageId) {
+  return languageId == kLanguageChinese ? QStringLiteral("模拟对讲机（无需硬件）")
+                                        : QStringLiteral("Simulated radio (no hardware)");
 }
 
 }  // namespace kt740

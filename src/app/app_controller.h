@@ -47,7 +47,7 @@ class AppController {
   void ShowEmbedInfo();
 
   // The caption of the simulated radio's entry in the port dialog.
-  QString SimulatorCaption() const;
+  static QString SimulatorCaption(int languageId);
 
  private:
   void Wire();

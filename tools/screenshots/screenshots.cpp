@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/app_controller.h"
 #include "core/builtin_text.h"
 #include "core/profile.h"
 #include "core/program_state.h"
@@ -168,7 +169,7 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
   }
 
   ExamplePorts ports;
-  FrmComSet com(state, ports, QStringLiteral("Simulated radio (no hardware)"), &main);
+  FrmComSet com(state, ports, AppController::SimulatorCaption(state.app.LanguageId), &main);
   shoot.Save(com, QStringLiteral("FrmComSet-") + suffix);
   FrmLanguage language(state, &main);
   shoot.Save(language, QStringLiteral("FrmLanguage-") + suffix);
