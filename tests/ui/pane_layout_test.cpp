@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kt740 {
 namespace {
 
@@ -24,7 +26,7 @@ TEST(PaneLayoutTest, SplitterIsClampedAndTheTreeTakesTheRest) {
     const PaneLayout l = SizeControls(c.splitPos, c.windowChanged, 20000, 9000, c.treeWidth);
     EXPECT_EQ(l.splitPos, c.expectedSplit) << c.splitPos;
     EXPECT_EQ(l.treeLeft, c.expectedSplit + 40);
-    EXPECT_EQ(l.treeWidth, 20000 - c.expectedSplit - 40);
+    EXPECT_EQ(l.treeWidth, std::max(0, 20000 - c.expectedSplit - 40));  // never negative
     EXPECT_EQ(l.gridWidth, c.expectedSplit);
     EXPECT_EQ(l.treeHeight, 9000);
     EXPECT_EQ(l.gridHeight, 8970);
