@@ -24,6 +24,7 @@
 #include "ui/dialogs/frm_language.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"
+#include "ui/main/channel_grid.h"
 #include "ui/main/fonts.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/frm_splash.h"
@@ -160,6 +161,8 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
   settings.setValue("Settings/MainHeight", 720);
   FrmMain main(state, notifier, settings);
   main.ShowListByData();
+  main.grid().SetCurrentCell(3, 2);
+  main.grid().setFocus();
   shoot.Save(main, QStringLiteral("main-") + suffix);
   for (const char* menu : {"mnuFile", "mnuEdit", "MnuSet", "mnuPro", "MnuHelp"}) {
     QMenu* m = main.findChild<QMenu*>(menu);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include "channels/channel_list_ops.h"
 #include "channels/channel_row_text.h"
@@ -47,6 +48,33 @@ std::array<QString, ChannelGridModel::kDataColumns> DataColumns(const ChannelRow
   return q;
 }
 
+// Grid cells hold one short line each: painted directly, without the text layout the standard
+// delegate builds for every cell, which keeps a full redraw of the grid quick.
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group =
+        (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    if (selected) {
+      painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    } else {
+      painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QBrush>());
+    }
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    painter->drawText(option.rect.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
+    if (option.state & QStyle::State_HasFocus) {
+      QPen focus(option.palette.color(group, QPalette::Text), 1, Qt::DotLine);
+      painter->setPen(focus);
+      painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+  }
+};
+
 // The table's corner is grid cell (0, 0): it shows the header of the label column.
 class CornerPainter : public QObject {
  public:
@@ -79,6 +107,7 @@ ChannelGrid::ChannelGrid(ProgramState& state, QWidget* parent)
     : QTableView(parent), state_(state), model_(new ChannelGridModel(this)) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
   setModel(model_);
+  setItemDelegate(new CellDelegate(this));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
