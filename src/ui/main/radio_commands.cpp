@@ -16,12 +16,10 @@ RadioCommands::RadioCommands(ProgramState& state, Notifier& notifier, SerialTran
       view_(std::move(view)),
       session_(std::make_unique<LinkSession>(state, transport, timer, notifier, *this, ports)) {}
 
-RadioCommands::~RadioCommands() {
-  delete progress_.data();
-}
+RadioCommands::~RadioCommands() = default;
 
 FrmProgress* RadioCommands::Progress() const {
-  return progress_.data();
+  return progress_.get();
 }
 
 bool RadioCommands::Busy() const {
@@ -58,8 +56,7 @@ void RadioCommands::WaitForEnd() {
 }
 
 void RadioCommands::ShowProgress(LinkMode mode) {
-  delete progress_.data();
-  progress_ = new FrmProgress(state_, mode == LinkMode::WriteAll, view_.parent);
+  progress_ = std::make_unique<FrmProgress>(state_, mode == LinkMode::WriteAll, view_.parent);
   progress_->setWindowModality(Qt::ApplicationModal);
   progress_->show();
 }
@@ -71,8 +68,7 @@ void RadioCommands::SetProgressValue(int percent) {
 void RadioCommands::CloseProgress() {
   if (!progress_) return;
   progress_->Finish();
-  progress_->deleteLater();
-  progress_ = nullptr;
+  progress_.reset();
 }
 
 void RadioCommands::Redraw() {
@@ -84,7 +80,7 @@ void RadioCommands::ShowEmbedInfo() {
 }
 
 std::optional<std::string> RadioCommands::AskPassword(const std::string& current) {
-  FrmPassWord dialog(state_, current, progress_ ? static_cast<QWidget*>(progress_.data()) : view_.parent);
+  FrmPassWord dialog(state_, current, progress_ ? static_cast<QWidget*>(progress_.get()) : view_.parent);
   if (dialog.exec() != QDialog::Accepted || !dialog.PasswordEntered()) return std::nullopt;
   return dialog.Password();
 }

@@ -2,7 +2,6 @@
 // progress dialog, the password question and the redraw after a read.
 #pragma once
 
-#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -60,7 +59,8 @@ class RadioCommands : public LinkObserver {
   ProgramState& state_;
   View view_;
   std::unique_ptr<LinkSession> session_;
-  QPointer<FrmProgress> progress_;
+  // Owned here; its Qt parent (the main window) outlives the commands.
+  std::unique_ptr<FrmProgress> progress_;
   QEventLoop* waiting_ = nullptr;
   bool ended_ = true;
 };
