@@ -80,6 +80,15 @@ TEST_F(Dialogs, PortDialogRefreshKeepsTheChoiceAndShowsNewPorts) {
   EXPECT_EQ(d.PortID(), 1);
 }
 
+TEST_F(Dialogs, FixedPortListNeedsNoRefresh) {
+  state.app.IsVistaOS = true;
+  state.app.ComPort = 12;
+  FrmComSet d(state, ports, QString());
+  EXPECT_EQ(Combo(d)->count(), 255);
+  EXPECT_EQ(Combo(d)->currentText(), "COM12");
+  EXPECT_FALSE(d.findChild<QTimer*>("ReShowComPortTimer")->isActive());
+}
+
 TEST_F(Dialogs, PortCommandWritesOnlyAnOkWithAPort) {
   ports.ports = {{1, "/dev/ttyS0", ""}, {3, "/dev/ttyS2", ""}};
   AppController app(state, {&notifier, settings.get(), &ports, nullptr});
