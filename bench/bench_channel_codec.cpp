@@ -5,9 +5,9 @@
 
 #include "channels/channel_list_ops.h"
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "image/channel_codec.h"
 #include "image/codecs.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "image/channel_codec.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 
 namespace kt740 {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
 

@@ -10,11 +10,11 @@
 #include <iostream>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "link/link_commands.h"
 #include "link/link_session.h"
 #include "platform/qt_reply_timer.h"
 #include "platform/qt_serial_transport.h"
+#include "program/program_state.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 # Fails when a file of the core includes a Qt header.
 set(bad "")
-foreach(dir core image channels files link)
+foreach(dir core image channels files link program)
   file(GLOB files "${ROOT}/src/${dir}/*.h" "${ROOT}/src/${dir}/*.cpp")
   foreach(f IN LISTS files)
     file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")

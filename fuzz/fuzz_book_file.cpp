@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "files/book_file.h"
 #include "memory_file_ops.h"
+#include "program/program_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kt740;

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "image/comm_data.h"
 #include "image/memory_image.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace {
 

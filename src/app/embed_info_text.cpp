@@ -2,7 +2,7 @@
 
 #include "core/codepage.h"
 #include "core/fixed_text.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "app/app_controller.h"
 #include "app/startup_report.h"
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "platform/folders.h"
 #include "platform/startup_environment.h"
 #include "platform/system_port_list.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/fonts.h"
 #include "ui/main/frm_main.h"

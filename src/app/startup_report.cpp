@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "channels/frequency.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

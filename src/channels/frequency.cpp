@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/band_text.h"
 #include "core/decimal_text.h"
 #include "core/fixed_text.h"
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "image/encodings.h"
+#include "program/band_text.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -5,8 +5,6 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "link/link_session.h"
 #include "link/port_list.h"
 #include "platform/folders.h"
@@ -14,6 +12,8 @@
 #include "platform/qt_serial_transport.h"
 #include "platform/startup_environment.h"
 #include "platform/system_port_list.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 
 namespace kt740 {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <ostream>
 
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "platform/folders.h"
 #include "platform/startup_environment.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 
 namespace kt740 {
 

@@ -4,13 +4,13 @@
 #include "cli/cli_notifier.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "core/band_text.h"
-#include "core/program_state.h"
 #include "core/safe_file.h"
 #include "files/data_file.h"
 #include "files/snapshot.h"
-#include "image/comm_data.h"
 #include "image/memory_image.h"
+#include "program/band_text.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -3,11 +3,11 @@
 #include "cli/cli_notifier.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "core/program_state.h"
 #include "core/safe_file.h"
 #include "files/data_file.h"
-#include "image/comm_data.h"
 #include "image/memory_image.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -3,8 +3,8 @@
 #include "cli/cli_notifier.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "core/program_state.h"
 #include "files/data_file.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

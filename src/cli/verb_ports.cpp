@@ -1,10 +1,10 @@
 #include <ostream>
 
 #include "cli/verbs.h"
-#include "core/program_state.h"
 #include "link/port_list.h"
 #include "platform/folders.h"
 #include "platform/system_port_list.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -4,8 +4,8 @@
 #include "cli/verbs.h"
 #include "core/codepage.h"
 #include "core/fixed_text.h"
-#include "core/program_state.h"
 #include "link/link_commands.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

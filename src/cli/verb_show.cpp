@@ -5,8 +5,8 @@
 #include "cli/text_table.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "core/program_state.h"
 #include "files/data_file.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -3,9 +3,9 @@
 #include "cli/cli_notifier.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
-#include "core/program_state.h"
 #include "files/data_file.h"
 #include "link/link_commands.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

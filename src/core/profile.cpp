@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/app_state.h"
-#include "core/program_state.h"
+#include "program/app_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -2,8 +2,8 @@
 
 #include "core/builtin_text.h"
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "files/file_format.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "core/builtin_text.h"
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "files/file_format.h"
 #include "files/snapshot.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
-#include "core/band_text.h"
-#include "core/program_state.h"
+#include "program/band_text.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "core/program_state.h"
 #include "files/data_file.h"
 #include "files/snapshot.h"
 #include "image/channel_codec.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -7,11 +7,11 @@
 #include "channels/frequency.h"
 #include "core/codepage.h"
 #include "core/decimal_text.h"
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
 #include "image/encodings.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 
 namespace kt740 {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/program_state.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
 #include "image/encodings.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "core/program_state.h"
 #include "image/codecs.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -14,11 +14,11 @@
 #include <cstdint>
 #include <string>
 
-#include "core/program_state.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
 #include "image/encodings.h"
 #include "image/text_bytes.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "core/builtin_text.h"
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "image/comm_data.h"
 #include "link/link_session.h"
 #include "link/serial_transport.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "core/band_text.h"
 #include "core/builtin_text.h"
 #include "core/fixed_text.h"
 #include "core/notifier.h"
 #include "core/profile.h"
-#include "core/program_state.h"
 #include "link/password.h"
 #include "link/port_list.h"
 #include "link/progress.h"
-#include "link/read_completion.h"
 #include "link/reply_timer.h"
 #include "link/serial_transport.h"
+#include "program/band_text.h"
+#include "program/program_state.h"
+#include "program/read_completion.h"
 
 namespace kt740 {
 namespace {

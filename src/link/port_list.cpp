@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/app_state.h"
+#include "program/app_state.h"
 
 namespace kt740 {
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "core/app_state.h"
+#include "program/app_state.h"
 
 namespace kt740 {
 

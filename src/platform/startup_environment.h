@@ -1,7 +1,7 @@
 // The start-up inputs the platform supplies: locale, today's date, the port list.
 #pragma once
 
-#include "core/startup.h"
+#include "program/startup.h"
 
 namespace kt740 {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740 {

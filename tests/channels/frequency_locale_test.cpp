@@ -9,7 +9,7 @@
 
 #include "channels/frequency.h"
 #include "core/decimal_text.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 namespace {

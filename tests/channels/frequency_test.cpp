@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740 {

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "cli_run.h"
-#include "core/program_state.h"
 #include "files/data_file.h"
 #include "files/file_format.h"
+#include "program/program_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "support/temp_dir.h"
 
 namespace kt740 {

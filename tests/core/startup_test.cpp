@@ -1,10 +1,10 @@
-#include "core/startup.h"
+#include "program/startup.h"
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
-#include "core/settings_files.h"
 #include "link/port_list.h"
+#include "program/program_state.h"
+#include "program/settings_files.h"
 #include "support/temp_dir.h"
 
 namespace kt740 {

@@ -3,10 +3,10 @@
 #include <clocale>
 #include <locale>
 
-#include "core/band_text.h"
 #include "core/builtin_text.h"
 #include "core/codepage.h"
 #include "core/fixed_text.h"
+#include "program/band_text.h"
 
 namespace kt740 {
 namespace {

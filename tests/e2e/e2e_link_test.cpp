@@ -5,13 +5,13 @@
 #include <sstream>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "e2e_support.h"
 #include "files/data_file.h"
-#include "image/comm_data.h"
 #include "link/link_observer.h"
-#include "link/read_completion.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
+#include "program/read_completion.h"
+#include "program/startup.h"
 
 namespace kt740::test {
 namespace {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "files/data_file.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 #include "support/temp_dir.h"
 
 namespace kt740::test {

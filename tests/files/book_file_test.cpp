@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
 

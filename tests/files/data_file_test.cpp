@@ -8,10 +8,10 @@
 #include <random>
 
 #include "core/builtin_text.h"
-#include "core/program_state.h"
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
 #include "files/snapshot.h"
+#include "program/program_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "files/data_file.h"
 #include "files/snapshot.h"
 #include "image/channel_codec.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/codepage.h"
-#include "core/program_state.h"
 #include "image/channel_codec.h"
 #include "image/codecs.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740 {

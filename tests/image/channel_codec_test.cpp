@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "channels/channel_list_ops.h"
-#include "core/program_state.h"
 #include "image/codecs.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740 {

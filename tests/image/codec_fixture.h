@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/program_state.h"
 #include "image/codecs.h"
 #include "image/memory_image.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740::test {

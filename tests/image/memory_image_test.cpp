@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program_state.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740 {

@@ -5,10 +5,10 @@
 
 #include <sstream>
 
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 #include "random_settings.h"
 #include "support/recording_notifier.h"
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/profile.h"
-#include "core/program_state.h"
 #include "link/link_session.h"
 #include "link_doubles.h"
+#include "program/program_state.h"
 #include "support/recording_notifier.h"
 
 namespace kt740::test {

@@ -5,7 +5,7 @@
 
 #include "link/password.h"
 #include "link/progress.h"
-#include "link/read_completion.h"
+#include "program/read_completion.h"
 
 namespace kt740 {
 namespace {

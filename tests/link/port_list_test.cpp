@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app_state.h"
 #include "link/port_numbers.h"
+#include "program/app_state.h"
 
 namespace kt740 {
 namespace {

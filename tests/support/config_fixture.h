@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/program_state.h"
 #include "files/file_format.h"
+#include "program/program_state.h"
 
 namespace kt740::test {
 

@@ -8,9 +8,9 @@
 #include <QTimer>
 
 #include "app/app_controller.h"
-#include "core/settings_files.h"
 #include "link/port_list.h"
 #include "modal.h"
+#include "program/settings_files.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"

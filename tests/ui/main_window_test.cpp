@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "core/settings_files.h"
+#include "program/settings_files.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_panes.h"
 #include "ui/main/twips.h"

@@ -8,8 +8,8 @@
 #include <QString>
 #include <memory>
 
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "program/program_state.h"
+#include "program/startup.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
 

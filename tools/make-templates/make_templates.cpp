@@ -14,10 +14,10 @@
 #include <string_view>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "files/data_file.h"
 #include "files/file_format.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 
 namespace kt740 {
 namespace {

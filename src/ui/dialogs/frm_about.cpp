@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "link/port_list.h"
+#include "program/program_state.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"
 

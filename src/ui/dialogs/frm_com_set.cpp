@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/program_state.h"
 #include "link/port_list.h"
+#include "program/program_state.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/main/localize.h"
 

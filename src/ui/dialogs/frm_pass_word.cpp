@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/fixed_text.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"

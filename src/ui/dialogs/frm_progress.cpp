@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "core/builtin_text.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"
 

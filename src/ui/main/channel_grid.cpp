@@ -10,7 +10,7 @@
 #include "channels/channel_list_ops.h"
 #include "channels/channel_row_text.h"
 #include "core/profile.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"
 #include "ui/main/twips.h"

@@ -6,10 +6,10 @@
 #include "core/builtin_text.h"
 #include "core/notifier.h"
 #include "core/profile.h"
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
 #include "files/data_file.h"
 #include "files/snapshot.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/qt_text.h"
 

@@ -15,8 +15,8 @@
 #include <QTreeWidget>
 
 #include "core/builtin_text.h"
-#include "core/program_state.h"
-#include "core/settings_files.h"
+#include "program/program_state.h"
+#include "program/settings_files.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/localize.h"
 #include "ui/main/main_panes.h"

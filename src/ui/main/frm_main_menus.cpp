@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/localize.h"

@@ -13,7 +13,7 @@
 
 #include "core/builtin_text.h"
 #include "core/profile.h"
-#include "core/program_state.h"
+#include "program/program_state.h"
 #include "ui/main/qt_text.h"
 
 namespace kt740 {

@@ -34,4 +34,4 @@ void RunEncoder(ProgramState& state, Notifier& notifier, const char* name, Body&
 
 }  // namespace kt740
 
-#include "image/comm_data_inl.h"
+#include "program/comm_data_inl.h"

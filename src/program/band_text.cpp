@@ -1,4 +1,4 @@
-#include "core/band_text.h"
+#include "program/band_text.h"
 
 #include <charconv>
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "core/program_state.h"
 #include "image/encodings.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

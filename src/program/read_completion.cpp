@@ -1,11 +1,11 @@
-#include "link/read_completion.h"
+#include "program/read_completion.h"
 
-#include "core/band_text.h"
-#include "core/program_state.h"
 #include "files/snapshot.h"
 #include "image/codecs.h"
-#include "image/comm_data.h"
 #include "link/link_observer.h"
+#include "program/band_text.h"
+#include "program/comm_data.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "core/app_state.h"
 #include "core/profile.h"
 #include "image/embed_info.h"
 #include "image/memory_image.h"
 #include "image/settings_record.h"
+#include "program/app_state.h"
 
 namespace kt740 {
 

@@ -1,4 +1,4 @@
-#include "core/settings_files.h"
+#include "program/settings_files.h"
 
 #include <charconv>
 #include <filesystem>

@@ -1,10 +1,10 @@
-#include "core/startup.h"
+#include "program/startup.h"
 
-#include "core/band_text.h"
-#include "core/program_state.h"
-#include "core/reset_all_data.h"
-#include "core/settings_files.h"
 #include "link/port_list.h"
+#include "program/band_text.h"
+#include "program/program_state.h"
+#include "program/reset_all_data.h"
+#include "program/settings_files.h"
 
 namespace kt740 {
 

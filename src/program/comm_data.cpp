@@ -1,7 +1,7 @@
-#include "image/comm_data.h"
+#include "program/comm_data.h"
 
-#include "core/program_state.h"
 #include "image/codecs.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -1,8 +1,8 @@
-#include "core/reset_all_data.h"
+#include "program/reset_all_data.h"
 
-#include "core/program_state.h"
 #include "files/template.h"
 #include "image/channel_codec.h"
+#include "program/program_state.h"
 
 namespace kt740 {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app_state.h"
+#include "program/app_state.h"
 
 namespace kt740 {
 
