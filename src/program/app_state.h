@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/language_texts.h"
 #include "image/settings_record.h"
 
 namespace kt740 {
@@ -31,8 +32,8 @@ struct Folders {
   std::string userDir;     // mysetup.ini, Setting.ini
 };
 
-constexpr int16_t kLanguageEnglish = 1;
-constexpr int16_t kLanguageChinese = 2;
+constexpr int16_t kLanguageEnglish = static_cast<int16_t>(LanguageId::English);
+constexpr int16_t kLanguageChinese = static_cast<int16_t>(LanguageId::Chinese);
 
 struct AppState {
   int16_t LanguageId = kLanguageEnglish;

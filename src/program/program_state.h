@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/language_texts.h"
 #include "core/profile.h"
 #include "image/embed_info.h"
 #include "image/memory_image.h"
@@ -31,5 +32,8 @@ struct ProgramState {
   std::string ProgrammingPassword;
   mutable TextCatalog texts;  // parsed language files
 };
+
+// The texts of the language the program uses now.
+LanguageTexts TextsOf(const ProgramState& state);
 
 }  // namespace kt740
