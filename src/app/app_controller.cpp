@@ -1,6 +1,8 @@
 #include "app/app_controller.h"
 
 #include "app/embed_info_text.h"
+#include "app/file_commands.h"
+#include "app/radio_commands.h"
 #include "app/simulated_radio.h"
 #include "core/notifier.h"
 #include "link/port_list.h"
@@ -8,16 +10,15 @@
 #include "platform/qt_serial_transport.h"
 #include "program/program_state.h"
 #include "program/settings_files.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/qt_translations.h"
+#include "ui/common/texts.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"
 #include "ui/dialogs/frm_pass_word.h"
-#include "ui/main/file_commands.h"
-#include "ui/main/file_dialogs.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/qt_text.h"
-#include "ui/main/qt_translations.h"
-#include "ui/main/radio_commands.h"
 
 namespace kt740 {
 namespace {
@@ -85,7 +86,7 @@ void AppController::Wire() {
 }
 
 void AppController::Language() {
-  FrmLanguage dialog(state_, window_.get());
+  FrmLanguage dialog(TextsFor(state_), window_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   SetLanguage(state_.app, dialog.LanguageId());
   UseQtTranslations(state_.app.LanguageId);
@@ -93,18 +94,19 @@ void AppController::Language() {
 }
 
 void AppController::About() {
-  FrmAbout dialog(state_, services_.ports, *services_.notifier, window_.get());
+  FrmAbout dialog(TextsFor(state_), Q(state_.app.VersionText), services_.ports, *services_.notifier,
+                  window_.get());
   dialog.exec();
 }
 
 void AppController::PassWord() {
-  FrmPassWord dialog(state_, state_.ProgrammingPassword, window_.get());
+  FrmPassWord dialog(TextsFor(state_), state_.ProgrammingPassword, window_.get());
   if (dialog.exec() == QDialog::Accepted) state_.ProgrammingPassword = dialog.Password();
 }
 
 void AppController::ComSet() {
-  FrmComSet dialog(state_, PortsOrNone(services_.ports), SimulatorCaption(state_.app.LanguageId),
-                   window_.get());
+  FrmComSet dialog(TextsFor(state_), CurrentPort(state_.app), PortsOrNone(services_.ports),
+                   SimulatorCaption(state_.app.LanguageId), window_.get());
   if (dialog.exec() != QDialog::Accepted) return;
   const int chosen = dialog.ChosenPort();
   AppState& app = state_.app;
@@ -144,6 +146,10 @@ void AppController::ShowEmbedInfo() {
     return;
   }
   services_.notifier->Message(EmbedInfoText(state_), Icon::Information);
+}
+
+FrmComSet::Current AppController::CurrentPort(const AppState& app) {
+  return {app.ComPort, !app.ComPortDevice.empty(), app.IsVistaOS};
 }
 
 QString AppController::SimulatorCaption(int languageId) {

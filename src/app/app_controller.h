@@ -5,10 +5,13 @@
 #include <QString>
 #include <memory>
 
+#include "ui/dialogs/frm_com_set.h"
+
 class QSettings;
 
 namespace kt740 {
 
+struct AppState;
 struct ProgramState;
 class Notifier;
 class PortList;
@@ -45,6 +48,9 @@ class AppController {
   void ComSet();
   // After a successful information read.
   void ShowEmbedInfo();
+
+  // What the port dialog shows as the port in use.
+  static FrmComSet::Current CurrentPort(const AppState& app);
 
   // The caption of the simulated radio's entry in the port dialog.
   static QString SimulatorCaption(int languageId);

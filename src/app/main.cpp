@@ -13,13 +13,13 @@
 #include "platform/system_port_list.h"
 #include "program/program_state.h"
 #include "program/startup.h"
-#include "ui/main/file_dialogs.h"
-#include "ui/main/fonts.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qt_notifier.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/qt_translations.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/frm_splash.h"
-#include "ui/main/qt_notifier.h"
-#include "ui/main/qt_text.h"
-#include "ui/main/qt_translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

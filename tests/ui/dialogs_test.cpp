@@ -11,6 +11,8 @@
 #include "link/port_list.h"
 #include "modal.h"
 #include "program/settings_files.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"
@@ -46,7 +48,8 @@ class Dialogs : public test::UiFixture {
 TEST_F(Dialogs, PortDialogSelectsTheRememberedPortOrTheFirst) {
   ports.ports = {{1, "/dev/ttyS0", ""}, {4, "/dev/ttyUSB0", ""}};
   state.app.ComPort = 4;
-  FrmComSet listed(state, ports, "Simulated radio (no hardware)");
+  FrmComSet listed(TextsFor(state), AppController::CurrentPort(state.app), ports,
+                   "Simulated radio (no hardware)");
   EXPECT_EQ(listed.windowTitle(), "Serial Port");
   EXPECT_EQ(listed.findChild<QLabel*>("Label1")->text(), "Serial port");
   EXPECT_EQ(Combo(listed)->count(), 3);
@@ -54,14 +57,15 @@ TEST_F(Dialogs, PortDialogSelectsTheRememberedPortOrTheFirst) {
   EXPECT_EQ(listed.PortID(), 4);
 
   state.app.ComPort = 9;
-  FrmComSet missing(state, ports, "Simulated radio (no hardware)");
+  FrmComSet missing(TextsFor(state), AppController::CurrentPort(state.app), ports,
+                    "Simulated radio (no hardware)");
   EXPECT_TRUE(Combo(missing)->currentText().startsWith("COM1"));
   EXPECT_EQ(missing.PortID(), 1);
 }
 
 TEST_F(Dialogs, PortDialogRefreshKeepsTheChoiceAndShowsNewPorts) {
   ports.ports = {{1, "/dev/ttyS0", ""}, {2, "/dev/ttyS1", ""}};
-  FrmComSet d(state, ports, QString());
+  FrmComSet d(TextsFor(state), AppController::CurrentPort(state.app), ports, QString());
   auto* timer = d.findChild<QTimer*>("ReShowComPortTimer");
   ASSERT_NE(timer, nullptr);
   EXPECT_TRUE(timer->isActive());
@@ -83,7 +87,7 @@ TEST_F(Dialogs, PortDialogRefreshKeepsTheChoiceAndShowsNewPorts) {
 TEST_F(Dialogs, FixedPortListNeedsNoRefresh) {
   state.app.IsVistaOS = true;
   state.app.ComPort = 12;
-  FrmComSet d(state, ports, QString());
+  FrmComSet d(TextsFor(state), AppController::CurrentPort(state.app), ports, QString());
   EXPECT_EQ(Combo(d)->count(), 255);
   EXPECT_EQ(Combo(d)->currentText(), "COM12");
   EXPECT_FALSE(d.findChild<QTimer*>("ReShowComPortTimer")->isActive());
@@ -124,7 +128,7 @@ TEST_F(Dialogs, PortCommandWritesOnlyAnOkWithAPort) {
 }
 
 TEST_F(Dialogs, SimulatedRadioIsOfferedButNeverChosenByItself) {
-  FrmComSet d(state, ports, "Simulated radio (no hardware)");
+  FrmComSet d(TextsFor(state), AppController::CurrentPort(state.app), ports, "Simulated radio (no hardware)");
   ASSERT_EQ(Combo(d)->count(), 1);
   EXPECT_EQ(Combo(d)->currentIndex(), -1);
   EXPECT_EQ(d.PortID(), 0);
@@ -163,7 +167,7 @@ TEST_F(Dialogs, LanguageDialogReloadsTheMainWindow) {
 
 TEST_F(Dialogs, PasswordDialogTrimsAndKeepsTheEntryOnlyOnOk) {
   state.ProgrammingPassword = "ab";
-  FrmPassWord d(state, state.ProgrammingPassword);
+  FrmPassWord d(TextsFor(state), state.ProgrammingPassword);
   auto* text = d.findChild<QLineEdit*>("Text1");
   EXPECT_EQ(d.windowTitle(), "Programming Password");
   EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Password");
@@ -194,7 +198,7 @@ TEST_F(Dialogs, PasswordDialogTrimsAndKeepsTheEntryOnlyOnOk) {
 }
 
 TEST_F(Dialogs, ProgressDialogShowsThePercentageAndClosesOnlyWhenFinished) {
-  FrmProgress d(state, true);
+  FrmProgress d(TextsFor(state), true);
   EXPECT_EQ(d.windowTitle(), "Write data to radio");
   EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Completion percentage:");
   EXPECT_EQ(d.findChild<QLabel*>("Label2")->text(), "0%");
@@ -211,7 +215,7 @@ TEST_F(Dialogs, ProgressDialogShowsThePercentageAndClosesOnlyWhenFinished) {
 
 TEST_F(Dialogs, AboutBoxNamesTheProductAndTellsTheSystem) {
   ports.ports = {{2, "/dev/ttyUSB1", ""}};
-  FrmAbout about(state, &ports, notifier);
+  FrmAbout about(TextsFor(state), Q(state.app.VersionText), &ports, notifier);
   QStringList texts;
   for (QLabel* l : about.findChildren<QLabel*>()) texts << l->text();
   EXPECT_TRUE(texts.contains("KT-740"));

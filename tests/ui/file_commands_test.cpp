@@ -6,8 +6,8 @@
 #include "app/app_controller.h"
 #include "core/builtin_text.h"
 #include "files/snapshot.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/main/channel_grid.h"
-#include "ui/main/file_dialogs.h"
 #include "ui/main/frm_main.h"
 #include "ui_fixture.h"
 

@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 
 #include "program/settings_files.h"
+#include "ui/common/twips.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_panes.h"
-#include "ui/main/twips.h"
 #include "ui_fixture.h"
 
 namespace kt740 {

@@ -1,5 +1,5 @@
 // The desktop Notifier: icons, buttons and answers of its message boxes.
-#include "ui/main/qt_notifier.h"
+#include "ui/common/qt_notifier.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

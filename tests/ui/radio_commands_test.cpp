@@ -1,6 +1,6 @@
 // Read, Write and Read radio information through the main window, against the simulated radio
 // on a pseudo-terminal, with the progress dialog and the password dialog.
-#include "ui/main/radio_commands.h"
+#include "app/radio_commands.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -19,17 +19,18 @@
 #include "link/port_list.h"
 #include "program/program_state.h"
 #include "program/startup.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qt_notifier.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_language.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"
 #include "ui/main/channel_grid.h"
-#include "ui/main/fonts.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/frm_splash.h"
-#include "ui/main/qt_notifier.h"
-#include "ui/main/qt_text.h"
 
 namespace kt740 {
 namespace {
@@ -172,21 +173,22 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
   }
 
   ExamplePorts ports;
-  FrmComSet com(state, ports, AppController::SimulatorCaption(state.app.LanguageId), &main);
+  FrmComSet com(TextsFor(state), AppController::CurrentPort(state.app), ports,
+                AppController::SimulatorCaption(state.app.LanguageId), &main);
   shoot.Save(com, QStringLiteral("FrmComSet-") + suffix);
-  FrmLanguage language(state, &main);
+  FrmLanguage language(TextsFor(state), &main);
   shoot.Save(language, QStringLiteral("FrmLanguage-") + suffix);
-  FrmPassWord password(state, "ab", &main);
+  FrmPassWord password(TextsFor(state), "ab", &main);
   shoot.Save(password, QStringLiteral("FrmPassWord-") + suffix);
-  FrmProgress progress(state, false, &main);
+  FrmProgress progress(TextsFor(state), false, &main);
   progress.SetProgressValue(37);
   shoot.Save(progress, QStringLiteral("FrmProgress-read-") + suffix);
   progress.Finish();
-  FrmProgress write(state, true, &main);
+  FrmProgress write(TextsFor(state), true, &main);
   write.SetProgressValue(100);
   shoot.Save(write, QStringLiteral("FrmProgress-write-") + suffix);
   write.Finish();
-  FrmAbout about(state, &ports, notifier, &main);
+  FrmAbout about(TextsFor(state), Q(state.app.VersionText), &ports, notifier, &main);
   shoot.Save(about, QStringLiteral("frmAbout-") + suffix);
 
   QtNotifier boxes;

@@ -10,9 +10,9 @@
 
 #include "core/notifier.h"
 #include "link/port_list.h"
-#include "program/program_state.h"
-#include "ui/main/localize.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 namespace {
@@ -52,16 +52,17 @@ const AboutTexts kChinese = {"关于 KT-740",
                              "串口",
                              "未找到"};
 
-const AboutTexts& Texts(const ProgramState& state) {
-  return state.app.LanguageId == kLanguageChinese ? kChinese : kEnglish;
+const AboutTexts& TextsIn(bool chinese) {
+  return chinese ? kChinese : kEnglish;
 }
 
 }  // namespace
 
-FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& notifier, QWidget* parent)
-    : QDialog(parent), state_(state), ports_(ports), notifier_(notifier) {
+FrmAbout::FrmAbout(const Texts& texts, const QString& dataVersion, const PortList* ports, Notifier& notifier,
+                   QWidget* parent)
+    : QDialog(parent), chinese_(texts.IsChinese()), ports_(ports), notifier_(notifier) {
   setObjectName(QStringLiteral("frmAbout"));
-  const AboutTexts& t = Texts(state);
+  const AboutTexts& t = TextsIn(chinese_);
   setWindowTitle(Q(t.title));
 
   auto* icon = new QLabel(this);
@@ -71,7 +72,7 @@ FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& n
   name->setObjectName(QStringLiteral("lblTitle"));
   auto* version =
       new QLabel(Q(t.version) + QStringLiteral(" ") + QStringLiteral(KT740_VERSION) + QStringLiteral("    ") +
-                     Q(t.dataVersion) + QStringLiteral(" ") + Q(state.app.VersionText),
+                     Q(t.dataVersion) + QStringLiteral(" ") + dataVersion,
                  this);
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* description = new QLabel(Q(t.description), this);
@@ -79,7 +80,7 @@ FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& n
   description->setWordWrap(true);
   description->setMinimumWidth(360);
 
-  auto* ok = new QPushButton(LangQ(state, 101), this);
+  auto* ok = new QPushButton(texts.Lang(101), this);
   ok->setObjectName(QStringLiteral("CommandOK"));
   ok->setDefault(true);
   auto* sysInfo = new QPushButton(Q(t.systemInfo), this);
@@ -105,7 +106,7 @@ FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& n
   layout->addSpacing(12);
   layout->addLayout(buttons);
 
-  LocalizeForm(*this, state);
+  LocalizeForm(*this, texts);
   QFont big = font();
   big.setPointSize(big.pointSize() + 6);
   big.setBold(true);
@@ -114,7 +115,7 @@ FrmAbout::FrmAbout(const ProgramState& state, const PortList* ports, Notifier& n
 }
 
 QString FrmAbout::SystemInformation() const {
-  const AboutTexts& t = Texts(state_);
+  const AboutTexts& t = TextsIn(chinese_);
   QStringList ports;
   if (ports_) {
     for (const PortEntry& p : ports_->Ports()) {

@@ -5,7 +5,7 @@
 
 namespace kt740 {
 
-struct ProgramState;
+class Texts;
 class Notifier;
 class PortList;
 
@@ -13,14 +13,15 @@ class FrmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  FrmAbout(const ProgramState& state, const PortList* ports, Notifier& notifier, QWidget* parent = nullptr);
+  FrmAbout(const Texts& texts, const QString& dataVersion, const PortList* ports, Notifier& notifier,
+           QWidget* parent = nullptr);
 
   // The operating system, the Qt version and the serial ports found.
   QString SystemInformation() const;
   void ShowSystemInformation();
 
  private:
-  const ProgramState& state_;
+  bool chinese_;
   const PortList* ports_;
   Notifier& notifier_;
 };

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "link/port_list.h"
-#include "program/program_state.h"
-#include "ui/dialogs/dialog_layout.h"
-#include "ui/main/localize.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/dialog_layout.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 namespace {
@@ -24,18 +24,18 @@ QString EntryText(int number) {
 
 }  // namespace
 
-FrmComSet::FrmComSet(const ProgramState& state, const PortList& ports, const QString& simulatorText,
+FrmComSet::FrmComSet(const Texts& texts, Current current, const PortList& ports, const QString& simulatorText,
                      QWidget* parent)
     : QDialog(parent),
-      state_(state),
+      current_(current),
       ports_(ports),
       simulatorText_(simulatorText),
       combo_(new QComboBox(this)),
       timer_(new QTimer(this)) {
   setObjectName(QStringLiteral("FrmComSet"));
-  setFont(FormFont(state));
-  setWindowTitle(LangQ(state, 1401));
-  auto* label = new QLabel(LangQ(state, 1402), this);
+  setFont(texts.FormFont());
+  setWindowTitle(texts.Lang(1401));
+  auto* label = new QLabel(texts.Lang(1402), this);
   label->setObjectName(QStringLiteral("Label1"));
   combo_->setObjectName(QStringLiteral("Combo1"));
   combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -51,28 +51,28 @@ FrmComSet::FrmComSet(const ProgramState& state, const PortList& ports, const QSt
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeOkCancel(*this));
-  SetOkCancelCaptions(*this, state);
+  SetOkCancelCaptions(*this, texts);
 
   Fill();
-  const bool simulatorInUse = !simulatorText_.isEmpty() && !state.app.ComPortDevice.empty();
+  const bool simulatorInUse = !simulatorText_.isEmpty() && current.simulatorInUse;
   if (combo_->count() == 0 || combo_->itemData(0, kNumberRole).toInt() < 1) {
     // No port at all: nothing is selected (the simulated radio is only ever chosen by hand).
     portId_ = simulatorInUse ? kSimulatedRadio : 0;
     Select(portId_);
   } else {
-    Select(simulatorInUse ? kSimulatedRadio : state.app.ComPort);
+    Select(simulatorInUse ? kSimulatedRadio : current.port);
   }
 
   timer_->setObjectName(QStringLiteral("ReShowComPortTimer"));
   timer_->setInterval(kRefreshMilliseconds);
   connect(timer_, &QTimer::timeout, this, &FrmComSet::RefreshPorts);
-  if (!state.app.IsVistaOS) timer_->start();
+  if (!current.fixedList) timer_->start();
 }
 
 void FrmComSet::Fill() {
   filling_ = true;
   combo_->clear();
-  if (state_.app.IsVistaOS) {
+  if (current_.fixedList) {
     for (int n = 1; n <= 255; ++n) combo_->addItem(EntryText(n), n);
   } else {
     for (const PortEntry& p : ports_.Ports()) {

@@ -10,7 +10,7 @@ class QTimer;
 
 namespace kt740 {
 
-struct ProgramState;
+class Texts;
 class PortList;
 
 class FrmComSet : public QDialog {
@@ -21,7 +21,14 @@ class FrmComSet : public QDialog {
   static constexpr int kRefreshMilliseconds = 1000;
 
   // simulatorText: the caption of the simulated radio's entry; empty offers none.
-  FrmComSet(const ProgramState& state, const PortList& ports, const QString& simulatorText,
+  // current: the port in use (0: none); simulatorInUse: the simulated radio is the port now;
+  // fixedList: offer COM1..COM255 instead of the machine's ports.
+  struct Current {
+    int port = 0;
+    bool simulatorInUse = false;
+    bool fixedList = false;
+  };
+  FrmComSet(const Texts& texts, Current current, const PortList& ports, const QString& simulatorText,
             QWidget* parent = nullptr);
 
   // The number of the shown selection: a port, kSimulatedRadio, or 0 without a selection.
@@ -37,7 +44,7 @@ class FrmComSet : public QDialog {
   void Fill();
   void Select(int number);
 
-  const ProgramState& state_;
+  Current current_;
   const PortList& ports_;
   QString simulatorText_;
   QComboBox* combo_;

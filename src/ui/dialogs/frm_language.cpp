@@ -7,23 +7,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "program/program_state.h"
-#include "ui/dialogs/dialog_layout.h"
-#include "ui/main/localize.h"
+#include "ui/common/dialog_layout.h"
+#include "ui/common/localize.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 
-FrmLanguage::FrmLanguage(const ProgramState& state, QWidget* parent)
-    : QDialog(parent), combo_(new QComboBox(this)), languageId_(state.app.LanguageId) {
+FrmLanguage::FrmLanguage(const Texts& texts, QWidget* parent)
+    : QDialog(parent), combo_(new QComboBox(this)), languageId_(texts.LanguageId()) {
   setObjectName(QStringLiteral("FrmLanguage"));
-  setFont(FormFont(state));
-  setWindowTitle(LangQ(state, 1503));
-  auto* label = new QLabel(LangQ(state, 1503), this);
+  setFont(texts.FormFont());
+  setWindowTitle(texts.Lang(1503));
+  auto* label = new QLabel(texts.Lang(1503), this);
   label->setObjectName(QStringLiteral("Label1"));
   combo_->setObjectName(QStringLiteral("Combo1"));
-  combo_->addItem(LangQ(state, 1501));
-  combo_->addItem(LangQ(state, 1502));
-  combo_->setCurrentIndex(state.app.LanguageId - 1);
+  combo_->addItem(texts.Lang(1501));
+  combo_->addItem(texts.Lang(1502));
+  combo_->setCurrentIndex(texts.LanguageId() - 1);
   combo_->setMinimumContentsLength(12);
 
   auto* form = new QFormLayout;
@@ -32,7 +32,7 @@ FrmLanguage::FrmLanguage(const ProgramState& state, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeOkCancel(*this));
-  SetOkCancelCaptions(*this, state);
+  SetOkCancelCaptions(*this, texts);
   setFixedSize(sizeHint());
 }
 

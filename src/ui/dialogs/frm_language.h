@@ -8,13 +8,13 @@ class QComboBox;
 
 namespace kt740 {
 
-struct ProgramState;
+class Texts;
 
 class FrmLanguage : public QDialog {
   Q_OBJECT
 
  public:
-  FrmLanguage(const ProgramState& state, QWidget* parent = nullptr);
+  FrmLanguage(const Texts& texts, QWidget* parent = nullptr);
 
   // The language chosen: 1 English, 2 Chinese.
   int16_t LanguageId() const { return languageId_; }

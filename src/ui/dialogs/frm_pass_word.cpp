@@ -8,19 +8,19 @@
 #include <QVBoxLayout>
 
 #include "core/fixed_text.h"
-#include "program/program_state.h"
-#include "ui/dialogs/dialog_layout.h"
-#include "ui/main/localize.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/dialog_layout.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 
-FrmPassWord::FrmPassWord(const ProgramState& state, const std::string& current, QWidget* parent)
+FrmPassWord::FrmPassWord(const Texts& texts, const std::string& current, QWidget* parent)
     : QDialog(parent), text_(new QLineEdit(this)), password_(current) {
   setObjectName(QStringLiteral("FrmPassWord"));
-  setFont(FormFont(state));
-  setWindowTitle(LangQ(state, 3100));
-  auto* label = new QLabel(LangQ(state, 3101), this);
+  setFont(texts.FormFont());
+  setWindowTitle(texts.Lang(3100));
+  auto* label = new QLabel(texts.Lang(3101), this);
   label->setObjectName(QStringLiteral("Label1"));
   text_->setObjectName(QStringLiteral("Text1"));
   text_->setMaxLength(kMaxLength);
@@ -36,7 +36,7 @@ FrmPassWord::FrmPassWord(const ProgramState& state, const std::string& current, 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeOkCancel(*this));
-  SetOkCancelCaptions(*this, state);
+  SetOkCancelCaptions(*this, texts);
   setFixedSize(sizeHint());
 }
 

@@ -8,7 +8,7 @@ class QLineEdit;
 
 namespace kt740 {
 
-struct ProgramState;
+class Texts;
 
 class FrmPassWord : public QDialog {
   Q_OBJECT
@@ -17,7 +17,7 @@ class FrmPassWord : public QDialog {
   static constexpr int kMaxLength = 4;
 
   // current: the password entered so far, shown in Text1.
-  FrmPassWord(const ProgramState& state, const std::string& current, QWidget* parent = nullptr);
+  FrmPassWord(const Texts& texts, const std::string& current, QWidget* parent = nullptr);
 
   bool PasswordEntered() const { return entered_; }
   // Text1 with TrimText applied, as the radio's bytes are compared with it.

@@ -8,26 +8,25 @@
 #include <algorithm>
 
 #include "core/builtin_text.h"
-#include "program/program_state.h"
-#include "ui/main/localize.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 
-FrmProgress::FrmProgress(const ProgramState& state, bool write, QWidget* parent)
+FrmProgress::FrmProgress(const Texts& texts, bool write, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       bar_(new QProgressBar(this)),
       percent_(new QLabel(this)) {
   setObjectName(QStringLiteral("FrmProgress"));
   setModal(true);
-  setFont(FormFont(state));
-  const int lang = state.app.LanguageId;
-  setWindowTitle(Q(BuiltInText(write ? BuiltIn::TextWriteTitle : BuiltIn::TextReadTitle, lang)));
+  setFont(texts.FormFont());
+  setWindowTitle(texts.BuiltIn(write ? BuiltIn::TextWriteTitle : BuiltIn::TextReadTitle));
   bar_->setObjectName(QStringLiteral("ProgressBar1"));
   bar_->setRange(0, 100);
   bar_->setTextVisible(false);
   bar_->setMinimumWidth(320);
-  auto* label = new QLabel(Q(BuiltInText(BuiltIn::TextProgress, lang)), this);
+  auto* label = new QLabel(texts.BuiltIn(BuiltIn::TextProgress), this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   percent_->setObjectName(QStringLiteral("Label2"));

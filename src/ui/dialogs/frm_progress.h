@@ -8,14 +8,14 @@ class QProgressBar;
 
 namespace kt740 {
 
-struct ProgramState;
+class Texts;
 
 class FrmProgress : public QDialog {
   Q_OBJECT
 
  public:
   // write: the caption of a write, otherwise of a read.
-  FrmProgress(const ProgramState& state, bool write, QWidget* parent = nullptr);
+  FrmProgress(const Texts& texts, bool write, QWidget* parent = nullptr);
 
   // 0..100: the bar and "<value>%".
   void SetProgressValue(int value);

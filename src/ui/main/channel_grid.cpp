@@ -11,9 +11,9 @@
 #include "channels/channel_row_text.h"
 #include "core/profile.h"
 #include "program/program_state.h"
-#include "ui/main/localize.h"
-#include "ui/main/qt_text.h"
-#include "ui/main/twips.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/twips.h"
 
 namespace kt740 {
 namespace {

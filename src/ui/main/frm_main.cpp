@@ -17,11 +17,12 @@
 #include "core/builtin_text.h"
 #include "program/program_state.h"
 #include "program/settings_files.h"
+#include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
+#include "ui/common/twips.h"
 #include "ui/main/channel_grid.h"
-#include "ui/main/localize.h"
 #include "ui/main/main_panes.h"
-#include "ui/main/qt_text.h"
-#include "ui/main/twips.h"
 
 namespace kt740 {
 namespace {
@@ -90,7 +91,7 @@ void FrmMain::FormLoad() {
   Action("MnuView2Tone")->setVisible(f.TwoToneEnabled != 0);
   Action("MnuViewDTMF")->setVisible(f.DTMFEnabled != 0);
 
-  LocalizeForm(*this, state_);
+  LocalizeForm(*this, TextsFor(state_));
   Action("MnuViewToolBar")->setChecked(true);
   Action("MnuViewStatusBar")->setChecked(true);
   LoadGeometry();
@@ -99,7 +100,7 @@ void FrmMain::FormLoad() {
 }
 
 void FrmMain::FormReLoad() {
-  LocalizeForm(*this, state_);
+  LocalizeForm(*this, TextsFor(state_));
   LoadShowTree();
   ShowListByData();
 }
@@ -141,7 +142,7 @@ void FrmMain::LoadShowTree() {
     if ((key == "N5" && !f.DTMFEnabled) || (key == "N6" && !f.TwoToneEnabled) ||
         (key == "N7" && !f.FiveToneEnabled))
       continue;
-    auto* item = new QTreeWidgetItem(root, {n.text ? LangQ(state_, n.text) : QStringLiteral("CH")});
+    auto* item = new QTreeWidgetItem(root, {n.text ? TextsFor(state_).Lang(n.text) : QStringLiteral("CH")});
     item->setData(0, kKeyRole, key);
   }
   root->setExpanded(true);
@@ -207,7 +208,7 @@ void FrmMain::RevealFeatureSwitches() {
 void FrmMain::SetCaption() {
   const AppState& a = state_.app;
   setWindowTitle(QStringLiteral("KT_740[") + Q(a.ModelDisplayName) + ":" + Q(a.BandText) + "][" +
-                 LangQ(state_, 2012) + ":" + Q(a.CurrentFileName) + "]");
+                 TextsFor(state_).Lang(2012) + ":" + Q(a.CurrentFileName) + "]");
 }
 
 void FrmMain::ShowListByData() {

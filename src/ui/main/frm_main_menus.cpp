@@ -10,9 +10,9 @@
 #include <QToolBar>
 
 #include "program/program_state.h"
+#include "ui/common/localize.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
-#include "ui/main/localize.h"
 
 namespace kt740 {
 namespace {

@@ -6,9 +6,9 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include "ui/common/twips.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/pane_layout.h"
-#include "ui/main/twips.h"
 
 namespace kt740 {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/dialogs/dialog_layout.h"
+#include "ui/common/dialog_layout.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

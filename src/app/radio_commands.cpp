@@ -1,10 +1,11 @@
-#include "ui/main/radio_commands.h"
+#include "app/radio_commands.h"
 
 #include <QEventLoop>
 
 #include "link/link_commands.h"
 #include "link/link_session.h"
 #include "program/program_state.h"
+#include "ui/common/texts.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"
 
@@ -56,7 +57,7 @@ void RadioCommands::WaitForEnd() {
 }
 
 void RadioCommands::ShowProgress(LinkMode mode) {
-  progress_ = std::make_unique<FrmProgress>(state_, mode == LinkMode::WriteAll, view_.parent);
+  progress_ = std::make_unique<FrmProgress>(TextsFor(state_), mode == LinkMode::WriteAll, view_.parent);
   progress_->setWindowModality(Qt::ApplicationModal);
   progress_->show();
 }
@@ -80,7 +81,8 @@ void RadioCommands::ShowEmbedInfo() {
 }
 
 std::optional<std::string> RadioCommands::AskPassword(const std::string& current) {
-  FrmPassWord dialog(state_, current, progress_ ? static_cast<QWidget*>(progress_.get()) : view_.parent);
+  FrmPassWord dialog(TextsFor(state_), current,
+                     progress_ ? static_cast<QWidget*>(progress_.get()) : view_.parent);
   if (dialog.exec() != QDialog::Accepted || !dialog.PasswordEntered()) return std::nullopt;
   return dialog.Password();
 }

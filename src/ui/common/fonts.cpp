@@ -1,4 +1,4 @@
-#include "ui/main/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <QFont>
 #include <QStringList>

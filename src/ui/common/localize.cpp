@@ -1,4 +1,4 @@
-#include "ui/main/localize.h"
+#include "ui/common/localize.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -11,10 +11,8 @@
 #include <QToolBar>
 #include <QWidget>
 
-#include "core/builtin_text.h"
-#include "core/profile.h"
-#include "program/program_state.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 
 namespace kt740 {
 namespace {
@@ -43,16 +41,16 @@ std::optional<int> TakeToolTipNumber(QObject& object) {
   return n;
 }
 
-void LocalizeAction(QAction& action, const ProgramState& state) {
+void LocalizeAction(QAction& action, const Texts& texts) {
   if (InToolBar(action)) {
-    if (const auto n = TakeToolTipNumber(action)) action.setToolTip(PlainCaption(LangQ(state, *n)));
+    if (const auto n = TakeToolTipNumber(action)) action.setToolTip(PlainCaption(texts.Lang(*n)));
     return;
   }
   if (const auto tag = AsNumber(action.property(kTagProperty))) {
-    action.setText(LangQ(state, *tag));
+    action.setText(texts.Lang(*tag));
   } else if (const auto caption = AsNumber(action.text())) {
     SetTag(action, *caption);
-    action.setText(LangQ(state, *caption));
+    action.setText(texts.Lang(*caption));
   }
 }
 
@@ -68,16 +66,16 @@ void SetCaption(QWidget& w, const QString& text) {
   }
 }
 
-void LocalizeTabs(QTabWidget& tabs, const ProgramState& state) {
+void LocalizeTabs(QTabWidget& tabs, const Texts& texts) {
   const QVariantList tags = tabs.property(kTabTagsProperty).toList();
   QVariantList tips = tabs.property(kTabToolTipsProperty).toList();
   for (int i = 0; i < tabs.count(); ++i) {
     if (i < tags.size()) {
-      if (const auto n = AsNumber(tags[i])) tabs.setTabText(i, LangQ(state, *n));
+      if (const auto n = AsNumber(tags[i])) tabs.setTabText(i, texts.Lang(*n));
     }
     if (i < tips.size()) {
       if (const auto n = AsNumber(tips[i])) {
-        tabs.setTabToolTip(i, LangQ(state, *n));
+        tabs.setTabToolTip(i, texts.Lang(*n));
         tips[i] = QVariant();
       }
     }
@@ -85,17 +83,17 @@ void LocalizeTabs(QTabWidget& tabs, const ProgramState& state) {
   tabs.setProperty(kTabToolTipsProperty, tips);
 }
 
-void LocalizeControl(QWidget& w, const ProgramState& state) {
+void LocalizeControl(QWidget& w, const Texts& texts) {
   if (auto* label = qobject_cast<QLabel*>(&w)) {
-    if (const auto n = AsNumber(label->property(kTagProperty))) label->setText(LangQ(state, *n));
+    if (const auto n = AsNumber(label->property(kTagProperty))) label->setText(texts.Lang(*n));
     return;
   }
   if (auto* tabs = qobject_cast<QTabWidget*>(&w)) {
-    LocalizeTabs(*tabs, state);
+    LocalizeTabs(*tabs, texts);
     return;
   }
-  if (const auto n = AsNumber(w.property(kTagProperty)); n && *n > 0) SetCaption(w, LangQ(state, *n));
-  if (const auto n = TakeToolTipNumber(w); n && *n > 0) w.setToolTip(LangQ(state, *n));
+  if (const auto n = AsNumber(w.property(kTagProperty)); n && *n > 0) SetCaption(w, texts.Lang(*n));
+  if (const auto n = TakeToolTipNumber(w); n && *n > 0) w.setToolTip(texts.Lang(*n));
 }
 
 }  // namespace
@@ -120,43 +118,28 @@ void SetToolTipId(QObject& object, int id) {
   object.setProperty(kToolTipProperty, id);
 }
 
-QString LangQ(const ProgramState& state, int id) {
-  return Q(LangText(state, id));
-}
-
-QFont FormFont(const ProgramState& state) {
-  QFont font;
-  const QString family = LangQ(state, 20);
-  if (!family.isEmpty()) font.setFamilies({family});
-  bool ok = false;
-  const int points = LangQ(state, 21).toInt(&ok);
-  if (ok && points > 0) font.setPointSize(points);
-  return font;
-}
-
-void LocalizeForm(QWidget& form, const ProgramState& state) {
-  if (const auto n = AsNumber(form.property(kTagProperty))) form.setWindowTitle(LangQ(state, *n));
-  const QFont font = FormFont(state);
+void LocalizeForm(QWidget& form, const Texts& texts) {
+  if (const auto n = AsNumber(form.property(kTagProperty))) form.setWindowTitle(texts.Lang(*n));
+  const QFont font = texts.FormFont();
   form.setFont(font);
   for (QWidget* w : form.findChildren<QWidget*>()) {
     // Pop-up menus are windows of their own and do not inherit the form's font.
     if (w->isWindow()) w->setFont(font);
-    LocalizeControl(*w, state);
+    LocalizeControl(*w, texts);
   }
-  for (QAction* action : form.findChildren<QAction*>()) LocalizeAction(*action, state);
+  for (QAction* action : form.findChildren<QAction*>()) LocalizeAction(*action, texts);
 }
 
-void SetOkCancelCaptions(QWidget& form, const ProgramState& state) {
-  if (auto* ok = form.findChild<QAbstractButton*>("CommandOK")) ok->setText(LangQ(state, 101));
-  if (auto* cancel = form.findChild<QAbstractButton*>("CommandCancel")) cancel->setText(LangQ(state, 102));
+void SetOkCancelCaptions(QWidget& form, const Texts& texts) {
+  if (auto* ok = form.findChild<QAbstractButton*>("CommandOK")) ok->setText(texts.Lang(101));
+  if (auto* cancel = form.findChild<QAbstractButton*>("CommandCancel")) cancel->setText(texts.Lang(102));
 }
 
-void SetCloseHelpCaptions(QWidget& form, const ProgramState& state) {
-  const int lang = state.app.LanguageId;
+void SetCloseHelpCaptions(QWidget& form, const Texts& texts) {
   if (auto* close = form.findChild<QAbstractButton*>("CommandClose"))
-    close->setText(Q(BuiltInText(BuiltIn::TextClose, lang)));
+    close->setText(texts.BuiltIn(BuiltIn::TextClose));
   if (auto* help = form.findChild<QAbstractButton*>("CommandHelp"))
-    help->setText(Q(BuiltInText(BuiltIn::TextHelp, lang)));
+    help->setText(texts.BuiltIn(BuiltIn::TextHelp));
 }
 
 void SuppressContextMenu(QWidget& textBox) {

@@ -1,4 +1,4 @@
-#include "ui/main/file_commands.h"
+#include "app/file_commands.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -10,8 +10,8 @@
 #include "files/snapshot.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"
-#include "ui/main/file_dialogs.h"
-#include "ui/main/qt_text.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/qt_text.h"
 
 namespace kt740 {
 

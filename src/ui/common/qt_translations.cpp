@@ -1,4 +1,4 @@
-#include "ui/main/qt_translations.h"
+#include "ui/common/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
-#include "ui/main/qt_notifier.h"
+#include "ui/common/qt_notifier.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "ui/main/qt_text.h"
+#include "ui/common/qt_text.h"
 
 namespace kt740 {
 namespace {
