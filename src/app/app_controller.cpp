@@ -47,6 +47,7 @@ FrmMain& AppController::ShowMainWindow() {
   view.filter = [w] { return w->FileFilter(); };
   view.showList = [w] { w->ShowListByData(); };
   view.updateCaption = [w] { w->SetCaption(); };
+  view.replaced = [w] { w->ClearUndo(); };
   static QtFileDialogs qtDialogs;
   files_ = std::make_unique<FileCommands>(state_, *services_.notifier,
                                           services_.fileDialogs ? *services_.fileDialogs : qtDialogs, view);
@@ -56,6 +57,7 @@ FrmMain& AppController::ShowMainWindow() {
   radioView.parent = w;
   radioView.offerToSave = [this] { files_->OfferToSave(); };
   radioView.redraw = [w] {
+    w->ClearUndo();
     w->LoadShowTree();
     w->ShowListByData();
   };
@@ -141,10 +143,6 @@ void AppController::ComSet() {
 }
 
 void AppController::ShowEmbedInfo() {
-  if (window_->editors().embedInfo) {
-    window_->editors().embedInfo();
-    return;
-  }
   services_.notifier->Message(EmbedInfoText(state_), Icon::Information);
 }
 

@@ -31,6 +31,7 @@ void FileCommands::New() {
     if (notifier_.Ask(text, Buttons::OkCancel, Icon::Warning) != Answer::Ok) return;
   }
   ResetAllData(state_);
+  if (view_.replaced) view_.replaced();
   if (view_.showList) view_.showList();
 }
 
@@ -50,7 +51,9 @@ void FileCommands::Open() {
   const QString path = dialogs_.OpenFileName(view_.parent, view_.filter ? view_.filter() : QString());
   if (path.isEmpty()) return;
   // A file that cannot be read is reported and changes nothing; the program goes on.
-  if (OpenDataFile(state_, notifier_, U8(path)) && view_.showList) view_.showList();
+  if (!OpenDataFile(state_, notifier_, U8(path))) return;
+  if (view_.replaced) view_.replaced();
+  if (view_.showList) view_.showList();
 }
 
 bool FileCommands::Save() {

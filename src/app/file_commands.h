@@ -20,6 +20,7 @@ class FileCommands {
     std::function<QString()> filter;      // the file dialog's filter
     std::function<void()> showList;       // ShowListByData
     std::function<void()> updateCaption;  // after the file name changed
+    std::function<void()> replaced;       // a new configuration replaced the old one (New, Open)
   };
 
   FileCommands(ProgramState& state, Notifier& notifier, FileDialogs& dialogs, View view);

@@ -1,5 +1,6 @@
 // frmMain: tree and feature switches, splitter and size rules, geometry, caption, language.
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -8,7 +9,9 @@
 
 #include "program/settings_files.h"
 #include "ui/common/twips.h"
+#include "ui/main/editor_table.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/main_editor_host.h"
 #include "ui/main/main_panes.h"
 #include "ui_fixture.h"
 
@@ -65,15 +68,38 @@ TEST_F(MainWindow, HiddenSwitchesClearTheFeatureFlagsAtLoad) {
   EXPECT_TRUE(Item("MnuView2Tone")->isVisible());
 }
 
-TEST_F(MainWindow, TreeNodesRunTheirCommands) {
+// Every row of the table of editors opens from its menu item and its tree node: a dialog runs,
+// or an editor not in this version says so.
+TEST_F(MainWindow, TreeNodesAndMenuItemsOpenTheirEditors) {
   Start();
+  state.app.Flags = {1, 1, 1, 0, 1};
   Open();
-  QStringList opened;
-  window->editors().options = [&] { opened << "options"; };
-  window->editors().scan = [&] { opened << "scan"; };
-  window->commands().readInfo = [&] { opened << "info"; };
-  for (const char* key : {"N0", "N4", "N10", "N9", "N12"}) window->NodeClick(key);  // N12: no editor yet
-  EXPECT_EQ(opened, QStringList({"options", "scan", "info"}));
+  QStringList dialogs;
+  window->editorHost().SetDialogRunner([&](QDialog& d) {
+    dialogs << d.objectName();
+    return int(QDialog::Rejected);
+  });
+  int info = 0;
+  window->commands().readInfo = [&] { ++info; };
+  const auto events = [&] { return dialogs.size() + static_cast<qsizetype>(notifier.entries.size()); };
+  for (const EditorSpec& editor : EditorTable()) {
+    SCOPED_TRACE(editor.key);
+    if (editor.treeKey) {
+      const qsizetype before = events();
+      window->NodeClick(editor.treeKey);
+      EXPECT_EQ(events(), before + 1);
+    }
+    if (editor.action) {
+      const qsizetype before = events();
+      Item(editor.action)->trigger();
+      EXPECT_EQ(events(), before + 1);
+    }
+  }
+  const qsizetype before = events();
+  window->NodeClick("N0");
+  window->NodeClick("N9");
+  EXPECT_EQ(events(), before);
+  EXPECT_EQ(info, 1);
 }
 
 TEST_F(MainWindow, SplitterDragKeepsHalfTheWindowForTheGrid) {

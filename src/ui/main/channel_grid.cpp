@@ -13,6 +13,7 @@
 #include "program/program_state.h"
 #include "ui/common/localize.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 #include "ui/common/twips.h"
 
 namespace kt740 {
@@ -251,25 +252,41 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 
 void ChannelGrid::HandleCtrlKey(int key) {
   const int n = CurrentRow();  // the channel number of the current row
+  const Texts texts = TextsFor(state_);
+  const QString label = model_->Text(n, 0);
+  // Any Ctrl combination may have taken away a channel that other settings point at.
+  const auto repair = [](ProgramState& s) { RepairChannelReferences(s); };
   bool changed = false;
   if (n > 0 && key == Qt::Key_C) {
     state_.CopyMarker = true;
     CopyChannel(state_, false, n);
   } else if (n > 0 && key == Qt::Key_X) {
     state_.CopyMarker = true;
-    CutChannel(state_, false, n);
-    ReShowGrid(0, n);
-    changed = true;
+    changed = Change(texts.Pick(QStringLiteral("Cut channel %1"), QStringLiteral("剪切信道 %1")).arg(label),
+                     [&](ProgramState& s) {
+                       CutChannel(s, false, n);
+                       repair(s);
+                     });
   } else if (n > 0 && key == Qt::Key_V && state_.CopyMarker) {
-    PasteChannel(state_, false, n);
-    ReShowGrid(0, n);
-    changed = true;
+    changed = Change(texts.Pick(QStringLiteral("Paste channel %1"), QStringLiteral("粘贴信道 %1")).arg(label),
+                     [&](ProgramState& s) {
+                       PasteChannel(s, false, n);
+                       repair(s);
+                     });
   } else if (key == Qt::Key_Control && ctrlAlone) {
     ctrlAlone();
   }
-  // Any Ctrl combination may have taken away a channel that other settings point at.
-  RepairChannelReferences(state_);
+  if (!changed) {
+    Change(texts.Pick(QStringLiteral("Repair channel references"), QStringLiteral("修复信道引用")), repair);
+  }
+  if (n > 0) ReShowGrid(0, n);
   if (changed && channelsChanged) channelsChanged();
+}
+
+bool ChannelGrid::Change(const QString& name, const std::function<void(ProgramState&)>& fn) {
+  if (change) return change(name, fn);
+  fn(state_);
+  return true;
 }
 
 }  // namespace kt740

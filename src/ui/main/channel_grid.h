@@ -48,6 +48,9 @@ class ChannelGrid : public QTableView {
   std::function<void()> openChannelEditor;
   std::function<void()> ctrlAlone;
   std::function<void()> channelsChanged;
+  // Makes a change of the list one undoable step (see EditorHost::Change); without it the grid
+  // changes the list directly.
+  std::function<bool(const QString& name, const std::function<void(ProgramState&)>& change)> change;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -55,6 +58,7 @@ class ChannelGrid : public QTableView {
 
  private:
   void HandleCtrlKey(int key);
+  bool Change(const QString& name, const std::function<void(ProgramState&)>& change);
   void FitSignallingColumn();
 
   ProgramState& state_;

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include "core/builtin_text.h"
 #include "program/program_state.h"
@@ -22,6 +23,8 @@
 #include "ui/common/texts.h"
 #include "ui/common/twips.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/editor_table.h"
+#include "ui/main/main_editor_host.h"
 #include "ui/main/main_panes.h"
 
 namespace kt740 {
@@ -49,7 +52,12 @@ FrmMain::FrmMain(ProgramState& state, Notifier& notifier, QSettings& settings, Q
       settings_(settings),
       grid_(new ChannelGrid(state)),
       tree_(new QTreeWidget),
-      panes_(new MainPanes(*grid_, *tree_, this)) {
+      panes_(new MainPanes(*grid_, *tree_, this)),
+      undo_(new QUndoStack(this)),
+      host_(
+          std::make_unique<MainEditorHost>(state, notifier, *undo_, this, [this] { ShowConfiguration(); })) {
+  // Each step keeps two whole configurations (some tens of kilobytes).
+  undo_->setUndoLimit(100);
   setObjectName(QStringLiteral("frmMain"));
   tree_->setObjectName(QStringLiteral("tvTreeView"));
   tree_->setHeaderHidden(true);
@@ -62,12 +70,18 @@ FrmMain::FrmMain(ProgramState& state, Notifier& notifier, QSettings& settings, Q
   BuildStatusBar();
   connect(tree_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { NodeClick(item->data(0, kKeyRole).toString()); });
-  grid_->openChannelEditor = [this] { Run(editors_.channel); };
+  grid_->openChannelEditor = [this] { OpenEditor(*EditorForKey(QStringLiteral("channel"))); };
+  grid_->change = [this](const QString& name, const std::function<void(ProgramState&)>& change) {
+    return host_->Change(name, change);
+  };
   grid_->ctrlAlone = [this] { RevealFeatureSwitches(); };
   FormLoad();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+  // The stack goes with the window's children; its last signals must not reach a half-gone window.
+  undo_->disconnect(this);
+}
 
 QAction* FrmMain::Action(const char* name) const {
   return findChild<QAction*>(QString::fromLatin1(name));
@@ -92,6 +106,7 @@ void FrmMain::FormLoad() {
   Action("MnuViewDTMF")->setVisible(f.DTMFEnabled != 0);
 
   LocalizeForm(*this, TextsFor(state_));
+  UpdateUndoTexts();
   Action("MnuViewToolBar")->setChecked(true);
   Action("MnuViewStatusBar")->setChecked(true);
   LoadGeometry();
@@ -101,6 +116,7 @@ void FrmMain::FormLoad() {
 
 void FrmMain::FormReLoad() {
   LocalizeForm(*this, TextsFor(state_));
+  UpdateUndoTexts();
   LoadShowTree();
   ShowListByData();
 }
@@ -164,25 +180,24 @@ QTreeWidgetItem* FrmMain::TreeNode(const QString& key) const {
 void FrmMain::NodeClick(const QString& key) {
   if (key == "N1") {
     grid_->setFocus();
-  } else if (key == "N4") {
-    Run(editors_.options);
-  } else if (key == "N5") {
-    Run(editors_.dtmf);
-  } else if (key == "N6") {
-    Run(editors_.twoTone);
-  } else if (key == "N7") {
-    Run(editors_.fiveTone);
-  } else if (key == "N10") {
-    Run(editors_.scan);
-  } else if (key == "N11") {
-    Run(editors_.alert);
-  } else if (key == "N12") {
-    Run(editors_.keys);
-  } else if (key == "N8") {
-    Run(editors_.commBook);
   } else if (key == "N9") {
-    Run(commands_.readInfo);
+    Run(commands_.readInfo);  // as MnuEMg: read the information area, then show it
+  } else if (const EditorSpec* editor = EditorForTreeNode(key)) {
+    OpenEditor(*editor);
   }
+}
+
+void FrmMain::OpenEditor(const EditorSpec& editor) {
+  editor.open(*host_);
+}
+
+void FrmMain::ClearUndo() {
+  undo_->clear();
+}
+
+void FrmMain::ShowConfiguration() {
+  LoadShowTree();
+  ShowListByData();
 }
 
 void FrmMain::ReShowFun() {

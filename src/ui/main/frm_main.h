@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -11,6 +12,7 @@ class QSettings;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
 
 namespace kt740 {
 
@@ -18,18 +20,13 @@ struct ProgramState;
 class Notifier;
 class ChannelGrid;
 class MainPanes;
+class MainEditorHost;
+struct EditorSpec;
 
 class FrmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The dialogs of other areas, filled in as they land; an empty hook does nothing.
-  struct Editors {
-    std::function<void()> channel;  // EditPosition holds the cell
-    std::function<void()> options, dtmf, twoTone, fiveTone, scan, alert, keys, commBook;
-    std::function<void()> modelInfo, print;
-    std::function<void()> embedInfo;  // after a successful information read
-  };
   // The commands that need more than the window: files, radio, dialogs of this window.
   struct Commands {
     std::function<void()> fileNew, fileOpen, fileSave, fileSaveAs, initialSetup;
@@ -42,7 +39,13 @@ class FrmMain : public QMainWindow {
   FrmMain(ProgramState& state, Notifier& notifier, QSettings& settings, QWidget* parent = nullptr);
   ~FrmMain() override;
 
-  Editors& editors() { return editors_; }
+  // Every change of the configuration made in this window is a step on this stack.
+  QUndoStack& undoStack() { return *undo_; }
+  MainEditorHost& editorHost() { return *host_; }
+  // Opens an editor of the table of editors (the channel editor reads EditPosition).
+  void OpenEditor(const EditorSpec& editor);
+  // New, Open, Initial setup and Read start a new history.
+  void ClearUndo();
   Commands& commands() { return commands_; }
   ChannelGrid& grid() { return *grid_; }
   MainPanes& panes() { return *panes_; }
@@ -54,6 +57,8 @@ class FrmMain : public QMainWindow {
   void ReShowFun();
   // The caption, then the grid from the channel list.
   void ShowListByData();
+  // After the configuration changed as a whole: the tree and the grid.
+  void ShowConfiguration();
   void SetCaption();
   void SizeControls(int splitPos, bool windowChanged);
 
@@ -83,17 +88,20 @@ class FrmMain : public QMainWindow {
   void SaveGeometry();
   void UpdateClock();
   void ToggleFeature(QAction& action, int16_t& flag);
+  void BuildUndoActions(QMenu& edit);
+  void UpdateUndoTexts();
   void Run(const std::function<void()>& command);
   QAction* Action(const char* name) const;
 
   ProgramState& state_;
   Notifier& notifier_;
   QSettings& settings_;
-  Editors editors_;
   Commands commands_;
   ChannelGrid* grid_;
   QTreeWidget* tree_;
   MainPanes* panes_;
+  QUndoStack* undo_;  // owned by the window
+  std::unique_ptr<MainEditorHost> host_;
   QToolBar* toolBar_ = nullptr;
   QLabel* dateLabel_ = nullptr;
   QLabel* timeLabel_ = nullptr;

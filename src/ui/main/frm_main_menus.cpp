@@ -8,10 +8,14 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include "program/program_state.h"
 #include "ui/common/localize.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/texts.h"
 #include "ui/main/channel_grid.h"
+#include "ui/main/editor_table.h"
 #include "ui/main/frm_main.h"
 
 namespace kt740 {
@@ -80,6 +84,9 @@ const ButtonSpec kButtons[] = {
     {"TOpenFile", 1002, QStyle::SP_DialogOpenButton, "mnuFileOpen"},
     {"TSaveFile", 1003, QStyle::SP_DialogSaveButton, "mnuFileSave"},
     {nullptr, 0, QStyle::SP_CustomBase, nullptr},
+    {"TUndo", 0, QStyle::SP_ArrowBack, "mnuEditUndo"},
+    {"TRedo", 0, QStyle::SP_ArrowForward, "mnuEditRedo"},
+    {nullptr, 0, QStyle::SP_CustomBase, nullptr},
     {"TCommRead", 1041, QStyle::SP_ArrowDown, "mnuProRead"},
     {"TCommPort", 1031, QStyle::SP_ComputerIcon, "MnuSetCom"},
     {"TCommWrite", 1042, QStyle::SP_ArrowUp, "MnuProWrite"},
@@ -106,6 +113,7 @@ void FrmMain::BuildMenus() {
       a->setCheckable(item.checkable);
     }
   }
+  BuildUndoActions(*findChild<QMenu*>(QStringLiteral("mnuEdit")));
   // Switched off in the design and never switched on: not offered at all.
   Action("MnuViewRadio")->setVisible(false);
   Action("MnuHelpContent")->setVisible(false);
@@ -117,18 +125,11 @@ void FrmMain::BuildMenus() {
   on("mnuFileOpen", [this] { Run(commands_.fileOpen); });
   on("mnuFileSave", [this] { Run(commands_.fileSave); });
   on("mnuFileSaveAs", [this] { Run(commands_.fileSaveAs); });
-  on("mnuFilePrint", [this] { Run(editors_.print); });
   on("mnuFileExit", [this] { close(); });
-  on("MnuModelInfo", [this] { Run(editors_.modelInfo); });
   on("mnuEditCH", [this] { grid().EditCurrentCell(); });
-  on("MnuViewSetMode", [this] { Run(editors_.options); });
-  on("MnuViewDTMF", [this] { Run(editors_.dtmf); });
-  on("MnuView2Tone", [this] { Run(editors_.twoTone); });
-  on("MnuView5Tone", [this] { Run(editors_.fiveTone); });
-  on("MnuViewScan", [this] { Run(editors_.scan); });
-  on("MnuViewAlert", [this] { Run(editors_.alert); });
-  on("MnuViewKey", [this] { Run(editors_.keys); });
-  on("MnuCommBook", [this] { Run(editors_.commBook); });
+  for (const EditorSpec& editor : EditorTable()) {
+    if (editor.action) on(editor.action, [this, &editor] { OpenEditor(editor); });
+  }
   on("MnuEMg", [this] { Run(commands_.readInfo); });
   on("MnuSetCom", [this] { Run(commands_.comPort); });
   on("MnuSetLanguage", [this] { Run(commands_.language); });
@@ -149,6 +150,50 @@ void FrmMain::BuildMenus() {
           [this] { ToggleFeature(*Action("MnuHelp5Tone"), state_.app.Flags.FiveToneEnabled); });
 }
 
+// Undo and Redo head the Edit menu; their captions name the step they would take back or redo.
+void FrmMain::BuildUndoActions(QMenu& edit) {
+  QAction* first = edit.actions().isEmpty() ? nullptr : edit.actions().first();
+  auto* undo = new QAction(&edit);
+  undo->setObjectName(QStringLiteral("mnuEditUndo"));
+  undo->setShortcut(QKeySequence::Undo);
+  auto* redo = new QAction(&edit);
+  redo->setObjectName(QStringLiteral("mnuEditRedo"));
+  redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  edit.insertAction(first, undo);
+  edit.insertAction(first, redo);
+  edit.insertSeparator(first);
+  connect(undo, &QAction::triggered, undo_, &QUndoStack::undo);
+  connect(redo, &QAction::triggered, undo_, &QUndoStack::redo);
+  connect(undo_, &QUndoStack::indexChanged, this, &FrmMain::UpdateUndoTexts);
+  connect(undo_, &QUndoStack::cleanChanged, this, &FrmMain::UpdateUndoTexts);
+}
+
+void FrmMain::UpdateUndoTexts() {
+  const Texts texts = TextsFor(state_);
+  const QString undoWord = texts.Pick(QStringLiteral("&Undo"), QStringLiteral("撤销(&U)"));
+  const QString redoWord = texts.Pick(QStringLiteral("&Redo"), QStringLiteral("重做(&R)"));
+  const auto caption = [](const QString& word, const QString& step) {
+    return step.isEmpty() ? word : word + QLatin1Char(' ') + step;
+  };
+  const struct {
+    const char* menu;
+    const char* button;
+    QString text;
+    bool enabled;
+  } items[] = {{"mnuEditUndo", "TUndo", caption(undoWord, undo_->undoText()), undo_->canUndo()},
+               {"mnuEditRedo", "TRedo", caption(redoWord, undo_->redoText()), undo_->canRedo()}};
+  for (const auto& item : items) {
+    QAction* menu = Action(item.menu);
+    if (!menu) continue;
+    menu->setText(item.text);
+    menu->setEnabled(item.enabled);
+    if (QAction* button = Action(item.button)) {
+      button->setToolTip(PlainCaption(item.text));
+      button->setEnabled(item.enabled);
+    }
+  }
+}
+
 void FrmMain::BuildToolBar() {
   toolBar_ = addToolBar(QString());
   toolBar_->setObjectName(QStringLiteral("tbToolBar"));
@@ -163,7 +208,7 @@ void FrmMain::BuildToolBar() {
     }
     QAction* a = toolBar_->addAction(style()->standardIcon(b.icon), QString());
     a->setObjectName(QString::fromLatin1(b.key));
-    SetToolTipId(*a, b.toolTip);
+    if (b.toolTip) SetToolTipId(*a, b.toolTip);
     QAction* item = Action(b.menuItem);
     connect(a, &QAction::triggered, item, &QAction::trigger);
   }
