@@ -19,6 +19,7 @@
 #include "link/port_list.h"
 #include "program/program_state.h"
 #include "program/startup.h"
+#include "shooter.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_notifier.h"
 #include "ui/common/qt_text.h"
@@ -96,51 +97,6 @@ void FillChannels(ProgramState& state) {
   }
 }
 
-class Shooter {
- public:
-  explicit Shooter(QString dir) : dir_(std::move(dir)) {}
-
-  void Save(QWidget& w, const QString& name) {
-    w.show();
-    w.raise();
-    for (int i = 0; i < 10; ++i) QApplication::processEvents();
-    const QString path = dir_ + QLatin1Char('/') + name + QStringLiteral(".png");
-    const QPixmap shot = w.grab();
-    if (!shot.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    std::printf("%s\n", qPrintable(path));
-    if (!name.startsWith(QStringLiteral("main-"))) sheet_.append(shot);
-  }
-
-  // Every shot since the last sheet on one page, for looking at them together.
-  void SaveSheet(const QString& name) {
-    constexpr int kGap = 12, kPageWidth = 1200;
-    int x = kGap, y = kGap, rowHeight = 0, height = kGap;
-    QList<QPoint> at;
-    for (const QPixmap& p : sheet_) {
-      if (x + p.width() > kPageWidth && x > kGap) {
-        x = kGap;
-        y += rowHeight + kGap;
-        rowHeight = 0;
-      }
-      at.append(QPoint(x, y));
-      x += p.width() + kGap;
-      rowHeight = std::max(rowHeight, p.height());
-      height = y + rowHeight + kGap;
-    }
-    QImage page(kPageWidth, height, QImage::Format_RGB32);
-    page.fill(QColor(90, 90, 90));
-    QPainter painter(&page);
-    for (int i = 0; i < sheet_.size(); ++i) painter.drawPixmap(at[i], sheet_[i]);
-    painter.end();
-    page.save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png"));
-    sheet_.clear();
-  }
-
- private:
-  QString dir_;
-  QList<QPixmap> sheet_;
-};
-
 void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suffix, const QString& userDir) {
   ProgramState state;
   state.app.folders.programDir = KT740_SOURCE_DATA_DIR;
@@ -212,6 +168,8 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
   FrmSplash plain(QStringLiteral("/nonexistent.jpg"), [] {});
   shoot.Save(plain, QStringLiteral("splash-missing-") + suffix);
   plain.Finish();
+  ShotContext context{shoot, state, main, notifier, suffix};
+  for (const ShotFunction area : AreaShots()) area(context);
   shoot.SaveSheet(QStringLiteral("sheet-") + suffix);
 }
 
