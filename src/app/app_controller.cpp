@@ -48,14 +48,19 @@ FrmMain& AppController::ShowMainWindow() {
   view.showList = [w] { w->ShowListByData(); };
   view.updateCaption = [w] { w->SetCaption(); };
   view.replaced = [w] { w->ClearUndo(); };
-  static QtFileDialogs qtDialogs;
-  files_ = std::make_unique<FileCommands>(state_, *services_.notifier,
-                                          services_.fileDialogs ? *services_.fileDialogs : qtDialogs, view);
+  view.status = [w](const QString& text) { w->ShowStatus(text); };
+  if (!services_.fileDialogs) {
+    ownDialogs_ = std::make_unique<QtFileDialogs>(services_.settings);
+    services_.fileDialogs = ownDialogs_.get();
+  }
+  files_ = std::make_unique<FileCommands>(state_, *services_.notifier, *services_.fileDialogs, view);
   transport_ = std::make_unique<QtSerialTransport>();
   replyTimer_ = std::make_unique<QtReplyTimer>();
   RadioCommands::View radioView;
   radioView.parent = w;
-  radioView.offerToSave = [this] { files_->OfferToSave(); };
+  radioView.offerToSave = [this] { return files_->OfferToSave(); };
+  radioView.busyChanged = [w](bool busy) { w->SetRadioBusy(busy); };
+  radioView.status = [w](const QString& text) { w->ShowStatus(text); };
   radioView.redraw = [w] {
     w->ClearUndo();
     w->LoadShowTree();
@@ -81,7 +86,18 @@ void AppController::Wire() {
   c.fileSave = [this] { files_->Save(); };
   c.fileSaveAs = [this] { files_->SaveAs(); };
   // A session in progress keeps the window (and the port) until it ends.
-  c.mayClose = [this] { return !radio_->Busy() && files_->MayClose(); };
+  c.mayClose = [this] {
+    if (radio_->Busy()) {
+      const bool chinese = state_.app.LanguageId == kLanguageChinese;
+      services_.notifier->Message(
+          chinese ? "正在与对讲机通信。通信结束后才能关闭窗口。"
+                  : "A session with the radio is running. The window can close once it has "
+                    "ended.",
+          Icon::Information);
+      return false;
+    }
+    return files_->MayClose();
+  };
   c.read = [this] { radio_->Read(); };
   c.write = [this] { radio_->Write(); };
   c.readInfo = [this] { radio_->ReadInfo(); };

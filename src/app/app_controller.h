@@ -61,6 +61,7 @@ class AppController {
   ProgramState& state_;
   Services services_;
   std::unique_ptr<FrmMain> window_;
+  std::unique_ptr<FileDialogs> ownDialogs_;  // when the caller gives none
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<SimulatedRadio> simulator_;
   // The main window's serial port and reply timer (MSComm1, WaitTimer), and the link on them.

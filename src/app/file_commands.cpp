@@ -18,14 +18,25 @@ namespace kt740 {
 FileCommands::FileCommands(ProgramState& state, Notifier& notifier, FileDialogs& dialogs, View view)
     : state_(state), notifier_(notifier), dialogs_(dialogs), view_(std::move(view)) {}
 
-void FileCommands::OfferToSave() {
-  if (!IsModified(state_)) return;
+bool FileCommands::OfferToSave() {
+  if (!IsModified(state_)) return true;
   const std::string question = LangSectionText(state_, "MSG", "9001");
-  if (notifier_.Ask(question, Buttons::YesNoCancel, Icon::Warning) == Answer::Yes) Save();
+  switch (notifier_.Ask(question, Buttons::YesNoCancel, Icon::Warning)) {
+    case Answer::Yes:
+      return Save() && !IsModified(state_);
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FileCommands::Status(const QString& english, const QString& chinese) const {
+  if (view_.status) view_.status(state_.app.LanguageId == kLanguageChinese ? chinese : english);
 }
 
 void FileCommands::New() {
-  OfferToSave();
+  if (!OfferToSave()) return;
   if (!state_.app.InitialSetupMode) {
     const std::string& text = BuiltInText(BuiltIn::TextAllCleared, state_.app.LanguageId);
     if (notifier_.Ask(text, Buttons::OkCancel, Icon::Warning) != Answer::Ok) return;
@@ -33,6 +44,7 @@ void FileCommands::New() {
   ResetAllData(state_);
   if (view_.replaced) view_.replaced();
   if (view_.showList) view_.showList();
+  Status(QStringLiteral("New configuration"), QStringLiteral("新建配置"));
 }
 
 void FileCommands::InitialSetup() {
@@ -46,7 +58,8 @@ void FileCommands::Open() {
     const std::string& text = BuiltInText(BuiltIn::TextSaveModified, state_.app.LanguageId);
     const Answer a = notifier_.Ask(text, Buttons::YesNoCancel, Icon::Warning);
     if (a == Answer::Cancel) return;
-    if (a == Answer::Yes) Save();
+    // A save that fails or is cancelled would lose the changes if Open went on.
+    if (a == Answer::Yes && (!Save() || IsModified(state_))) return;
   }
   const QString path = dialogs_.OpenFileName(view_.parent, view_.filter ? view_.filter() : QString());
   if (path.isEmpty()) return;
@@ -54,6 +67,7 @@ void FileCommands::Open() {
   if (!OpenDataFile(state_, notifier_, U8(path))) return;
   if (view_.replaced) view_.replaced();
   if (view_.showList) view_.showList();
+  Status(QStringLiteral("Opened ") + path, QStringLiteral("已打开 ") + path);
 }
 
 bool FileCommands::Save() {
@@ -63,7 +77,7 @@ bool FileCommands::Save() {
       "\"" + U8(name) + "\"" + BuiltInText(BuiltIn::TextOverwrite, state_.app.LanguageId);
   if (notifier_.Ask(question, Buttons::OkCancel, Icon::Question) != Answer::Ok) return false;
   const bool saved = SaveDataFile(state_, notifier_);
-  if (saved && view_.updateCaption) view_.updateCaption();
+  if (saved) Saved();
   return saved;
 }
 
@@ -72,8 +86,14 @@ bool FileCommands::SaveAs() {
                                              Q(state_.app.CurrentFileName));
   if (path.isEmpty()) return false;
   const bool saved = SaveDataFile(state_, notifier_, U8(path));
-  if (saved && view_.updateCaption) view_.updateCaption();
+  if (saved) Saved();
   return saved;
+}
+
+void FileCommands::Saved() {
+  if (view_.updateCaption) view_.updateCaption();
+  const QString path = Q(state_.app.CurrentFileName);
+  Status(QStringLiteral("Saved ") + path, QStringLiteral("已保存 ") + path);
 }
 
 bool FileCommands::MayClose() {

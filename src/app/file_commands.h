@@ -17,10 +17,11 @@ class FileCommands {
  public:
   struct View {
     QWidget* parent = nullptr;
-    std::function<QString()> filter;      // the file dialog's filter
-    std::function<void()> showList;       // ShowListByData
-    std::function<void()> updateCaption;  // after the file name changed
-    std::function<void()> replaced;       // a new configuration replaced the old one (New, Open)
+    std::function<QString()> filter;             // the file dialog's filter
+    std::function<void()> showList;              // ShowListByData
+    std::function<void()> updateCaption;         // after the file name changed
+    std::function<void()> replaced;              // a new configuration replaced the old one (New, Open)
+    std::function<void(const QString&)> status;  // a short note in the status bar
   };
 
   FileCommands(ProgramState& state, Notifier& notifier, FileDialogs& dialogs, View view);
@@ -34,12 +35,17 @@ class FileCommands {
   // Unsaved changes: Yes saves (and keeps the window open when that fails or is cancelled),
   // No discards, Cancel keeps the window open.
   bool MayClose();
-  // [MSG] 9001 when there are unsaved changes; Yes saves. Used by New and by Read.
-  void OfferToSave();
+  // [MSG] 9001 when there are unsaved changes; Yes saves. Used by New, Initial setup and Read.
+  // False when the command must stop: Cancel, or Yes with a save that failed or was cancelled
+  // (going on would throw the changes away).
+  bool OfferToSave();
 
  private:
   ProgramState& state_;
   Notifier& notifier_;
+  void Saved();
+  void Status(const QString& english, const QString& chinese) const;
+
   FileDialogs& dialogs_;
   View view_;
 };

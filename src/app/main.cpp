@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   notifier.SetLanguage(&state.app.LanguageId);
   kt740::UseQtTranslations(state.app.LanguageId);
   QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
-  kt740::QtFileDialogs fileDialogs;
+  kt740::QtFileDialogs fileDialogs(&settings);
   kt740::AppController controller(state, {&notifier, &settings, &ports, &fileDialogs});
   const bool exitWhenShown = parser.isSet("exit-when-shown");
   const auto openMain = [&] {

@@ -29,23 +29,37 @@ bool RadioCommands::Busy() const {
 
 void RadioCommands::Read() {
   if (Busy()) return;
-  if (view_.offerToSave) view_.offerToSave();
+  if (view_.offerToSave && !view_.offerToSave()) return;
   ended_ = false;
-  if (StartReadAll(*session_)) WaitForEnd();
+  if (StartReadAll(*session_)) {
+    SetBusy(true);
+    WaitForEnd();
+  }
   ended_ = true;
 }
 
 void RadioCommands::Write() {
   if (Busy()) return;
   ended_ = false;
-  if (StartWriteAll(*session_)) WaitForEnd();
+  if (StartWriteAll(*session_)) {
+    SetBusy(true);
+    WaitForEnd();
+  }
   ended_ = true;
 }
 
 void RadioCommands::ReadInfo() {
   if (Busy()) return;
   ended_ = false;
-  if (!StartReadInfo(*session_)) ended_ = true;
+  if (StartReadInfo(*session_)) {
+    SetBusy(true);
+  } else {
+    ended_ = true;
+  }
+}
+
+void RadioCommands::SetBusy(bool busy) {
+  if (view_.busyChanged) view_.busyChanged(busy);
 }
 
 void RadioCommands::WaitForEnd() {
@@ -87,8 +101,29 @@ std::optional<std::string> RadioCommands::AskPassword(const std::string& current
   return dialog.Password();
 }
 
-void RadioCommands::SessionEnded(LinkMode, bool) {
+void RadioCommands::SessionEnded(LinkMode mode, bool success) {
   ended_ = true;
+  SetBusy(false);
+  if (view_.status) {
+    const bool chinese = state_.app.LanguageId == kLanguageChinese;
+    const int channels = state_.current.channels.ChannelCount;
+    QString note;
+    if (mode == LinkMode::ReadAll) {
+      note = success ? (chinese ? QStringLiteral("已从对讲机读取 %1 个信道")
+                                : QStringLiteral("Read %1 channels from the radio"))
+                           .arg(channels)
+                     : (chinese ? QStringLiteral("读取未完成") : QStringLiteral("Read did not complete"));
+    } else if (mode == LinkMode::WriteAll) {
+      note = success ? (chinese ? QStringLiteral("已写入对讲机") : QStringLiteral("Written to the radio"))
+                     : (chinese ? QStringLiteral("写入未完成") : QStringLiteral("Write did not complete"));
+    } else if (mode == LinkMode::ReadInfo) {
+      note = success ? (chinese ? QStringLiteral("已读取对讲机信息")
+                                : QStringLiteral("Read the radio information"))
+                     : (chinese ? QStringLiteral("读取对讲机信息未完成")
+                                : QStringLiteral("Radio information not read"));
+    }
+    if (!note.isEmpty()) view_.status(note);
+  }
   if (waiting_) waiting_->quit();
 }
 

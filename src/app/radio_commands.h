@@ -2,6 +2,7 @@
 // progress dialog, the password question and the redraw after a read.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -24,9 +25,11 @@ class RadioCommands : public LinkObserver {
  public:
   struct View {
     QWidget* parent = nullptr;
-    std::function<void()> offerToSave;  // unsaved changes before a read
+    std::function<bool()> offerToSave;  // unsaved changes before a read; false stops the read
     std::function<void()> redraw;       // the tree and the lists after a read
     std::function<void()> showEmbedInfo;
+    std::function<void(bool)> busyChanged;       // a session started (true) or ended
+    std::function<void(const QString&)> status;  // a short note in the status bar
   };
 
   RadioCommands(ProgramState& state, Notifier& notifier, SerialTransport& transport, ReplyTimer& timer,
@@ -55,6 +58,7 @@ class RadioCommands : public LinkObserver {
  private:
   // Runs the event loop until the session that just started has ended.
   void WaitForEnd();
+  void SetBusy(bool busy);
 
   ProgramState& state_;
   View view_;

@@ -2,6 +2,7 @@
 // question about unsaved changes when the window closes.
 #include <QAction>
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include "app/app_controller.h"
 #include "core/builtin_text.h"
@@ -98,8 +99,8 @@ TEST_F(FileCommandsTest, NewRightAfterSaveAsksNothingAboutSaving) {
 
 TEST_F(FileCommandsTest, NewOffersToSaveThenAsksBeforeClearing) {
   Modify();
-  // Cancel at the save question still leads to the clearing question; Cancel there keeps all.
-  notifier.answers = {Answer::Cancel, Answer::Cancel};
+  // Cancel at the clearing question keeps all.
+  notifier.answers = {Answer::No, Answer::Cancel};
   Trigger("mnuFileNew");
   EXPECT_EQ(Questions(), std::vector<std::string>({kSaveFirst, kAllCleared}));
   EXPECT_EQ(notifier.entries[0].buttons, Buttons::YesNoCancel);
@@ -111,6 +112,38 @@ TEST_F(FileCommandsTest, NewOffersToSaveThenAsksBeforeClearing) {
   Trigger("mnuFileNew");
   EXPECT_FALSE(IsModified(state));
   EXPECT_EQ(window->grid().CellText(203, 3), "");
+}
+
+// Cancel at the save question stops New and Initial setup (which has no second question), and a
+// Yes whose save is cancelled stops them too: nothing changes either way.
+TEST_F(FileCommandsTest, CancelAtTheSaveQuestionStops) {
+  struct Case {
+    const char* command;
+    Answer answer;
+  };
+  for (const Case& c : {Case{"mnuFileNew", Answer::Cancel}, Case{"MnuSetInit", Answer::Cancel},
+                        Case{"mnuFileNew", Answer::Yes}, Case{"MnuSetInit", Answer::Yes}}) {
+    SCOPED_TRACE(c.command);
+    Modify();
+    const ChannelList channels = state.current.channels;
+    const Configuration snapshot = state.snapshot;
+    const std::string fileName = state.app.CurrentFileName;
+    notifier.entries.clear();
+    notifier.answers = {c.answer};  // Yes: the Save As dialog is then cancelled
+    Trigger(c.command);
+    EXPECT_EQ(Questions(), std::vector<std::string>({kSaveFirst}));
+    EXPECT_TRUE(state.current.channels.records == channels.records);
+    EXPECT_EQ(state.current.channels.ChannelCount, channels.ChannelCount);
+    EXPECT_TRUE(state.snapshot.settings == snapshot.settings);
+    EXPECT_EQ(state.app.CurrentFileName, fileName);
+    EXPECT_TRUE(IsModified(state));
+  }
+}
+
+TEST_F(FileCommandsTest, TheStatusBarSaysWhatJustHappened) {
+  dialogs.answers << Path("noted.dat");
+  Trigger("mnuFileSaveAs");
+  EXPECT_EQ(window->statusBar()->currentMessage(), "Saved " + Path("noted.dat"));
 }
 
 TEST_F(FileCommandsTest, InitialSetupDoesNotAskBeforeClearing) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "app/app_controller.h"
@@ -131,8 +132,12 @@ TEST_F(RadioGui, ReadOffersToSaveAndCancelLeavesEverything) {
   PutChannels();
   ASSERT_TRUE(IsModified(state));
   const Configuration before = state.current;
-  // Cancel at the save question still goes on; Cancel at the confirmation ends it.
-  notifier.answers = {Answer::Cancel, Answer::Cancel};
+  // Cancel at the save question stops the read; so does Cancel at the confirmation.
+  notifier.answers = {Answer::Cancel};
+  Trigger("mnuProRead");
+  EXPECT_EQ(Texts(), std::vector<std::string>({LangSectionText(state, "MSG", "9001")}));
+  notifier.entries.clear();
+  notifier.answers = {Answer::No, Answer::Cancel};
   Trigger("mnuProRead");
   EXPECT_EQ(Texts(), std::vector<std::string>({LangSectionText(state, "MSG", "9001"), kReadConfirm}));
   EXPECT_FALSE(app->Radio().Busy());
@@ -155,6 +160,21 @@ TEST_F(RadioGui, PasswordDialogLetsTheSessionGoOn) {
   EXPECT_TRUE(asked);
   EXPECT_EQ(state.ProgrammingPassword, "ab");
   EXPECT_EQ(Texts(), std::vector<std::string>({kReadConfirm, Text(2004)}));
+}
+
+TEST_F(RadioGui, RadioCommandsAreGreyedOutWhileASessionRuns) {
+  UseSimulator();
+  notifier.answers = {Answer::Ok};
+  const char* const commands[] = {"mnuProRead", "MnuProWrite", "MnuEMg",
+                                  "MnuSetCom",  "TCommRead",   "TCommWrite"};
+  std::vector<bool> enabledDuring;
+  test::WhenModal<FrmProgress>([&](FrmProgress&) {
+    for (const char* name : commands) enabledDuring.push_back(window->findChild<QAction*>(name)->isEnabled());
+  });
+  Trigger("MnuProWrite");
+  EXPECT_EQ(enabledDuring, std::vector<bool>(std::size(commands), false));
+  for (const char* name : commands) EXPECT_TRUE(window->findChild<QAction*>(name)->isEnabled()) << name;
+  EXPECT_EQ(window->statusBar()->currentMessage(), "Written to the radio");
 }
 
 TEST_F(RadioGui, NoRadioOnThePortIsReported) {

@@ -162,6 +162,7 @@ void FrmMain::LoadShowTree() {
     item->setData(0, kKeyRole, key);
   }
   root->setExpanded(true);
+  if (radioBusy_) SetRadioBusy(true);
 }
 
 QStringList FrmMain::TreeKeys() const {
@@ -181,7 +182,7 @@ void FrmMain::NodeClick(const QString& key) {
   if (key == "N1") {
     grid_->setFocus();
   } else if (key == "N9") {
-    Run(commands_.readInfo);  // as MnuEMg: read the information area, then show it
+    if (!radioBusy_) Run(commands_.readInfo);  // as MnuEMg: read the information area, then show it
   } else if (const EditorSpec* editor = EditorForTreeNode(key)) {
     OpenEditor(*editor);
   }
@@ -193,6 +194,19 @@ void FrmMain::OpenEditor(const EditorSpec& editor) {
 
 void FrmMain::ClearUndo() {
   undo_->clear();
+}
+
+void FrmMain::ShowStatus(const QString& text) {
+  statusBar()->showMessage(text, kStatusMilliseconds);
+}
+
+void FrmMain::SetRadioBusy(bool busy) {
+  radioBusy_ = busy;
+  for (const char* name :
+       {"mnuProRead", "MnuProWrite", "MnuEMg", "MnuSetCom", "TCommRead", "TCommWrite", "TCommPort"}) {
+    if (QAction* a = Action(name)) a->setEnabled(!busy);
+  }
+  if (QTreeWidgetItem* info = TreeNode(QStringLiteral("N9"))) info->setDisabled(busy);
 }
 
 void FrmMain::ShowConfiguration() {

@@ -46,6 +46,12 @@ class FrmMain : public QMainWindow {
   void OpenEditor(const EditorSpec& editor);
   // New, Open, Initial setup and Read start a new history.
   void ClearUndo();
+  // A note of what just happened, shown for a few seconds over the status panels.
+  void ShowStatus(const QString& text);
+  static constexpr int kStatusMilliseconds = 6000;
+  // While a radio session runs its commands are greyed out (they would be refused).
+  void SetRadioBusy(bool busy);
+  bool RadioBusy() const { return radioBusy_; }
   Commands& commands() { return commands_; }
   ChannelGrid& grid() { return *grid_; }
   MainPanes& panes() { return *panes_; }
@@ -107,6 +113,7 @@ class FrmMain : public QMainWindow {
   QLabel* timeLabel_ = nullptr;
   QTimer* clock_ = nullptr;
   QString fileFilter_;
+  bool radioBusy_ = false;
 };
 
 }  // namespace kt740
