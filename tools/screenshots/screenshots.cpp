@@ -3,6 +3,7 @@
 //   kt740-screenshots OUTPUT_DIR      (scripts/screenshots runs it under Xvfb)
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +24,7 @@
 #include "ui/common/fonts.h"
 #include "ui/common/qt_notifier.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/qt_translations.h"
 #include "ui/common/texts.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_com_set.h"
@@ -127,6 +129,15 @@ void ShootLanguage(Shooter& shoot, const std::string& locale, const QString& suf
     shoot.Save(*m, QStringLiteral("menu-") + QString::fromLatin1(menu) + QLatin1Char('-') + suffix);
     m->hide();
   }
+
+  UseQtTranslations(state.app.LanguageId);
+  QFileDialog files(&main, QString(), userDir,
+                    Q(BuiltInText(BuiltIn::TextDataFile, state.app.LanguageId)) + " (*.dat)");
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  files.setAcceptMode(QFileDialog::AcceptSave);
+  files.resize(640, 400);
+  shoot.Save(files, QStringLiteral("FileDialog-") + suffix);
+  files.hide();
 
   ExamplePorts ports;
   FrmComSet com(TextsFor(state), AppController::CurrentPort(state.app), ports,
