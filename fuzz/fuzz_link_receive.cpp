@@ -118,7 +118,10 @@ Bytes GoodReply(const kt740::fuzz::FuzzTransport& t, FuzzedDataProvider& in) {
     }
     case Command::Password: {
       Bytes data(16, 0xFF);
-      if (in.ConsumeBool()) data[12] = 'a', data[13] = 'b';
+      if (in.ConsumeBool()) {
+        data[12] = kPassword[0];
+        data[13] = kPassword[1];
+      }
       return Frame(0x0040, data);
     }
     case Command::ReadBlock: {
