@@ -8,11 +8,8 @@
 
 #include "app/app_controller.h"
 #include "app/startup_report.h"
-#include "platform/folders.h"
-#include "platform/startup_environment.h"
-#include "platform/system_port_list.h"
+#include "platform/program_startup.h"
 #include "program/program_state.h"
-#include "program/startup.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_notifier.h"
@@ -37,9 +34,7 @@ int main(int argc, char** argv) {
   parser.process(app);
 
   kt740::ProgramState state;
-  state.app.folders = kt740::ResolveFolders(parser.value("home"));
-  const kt740::SystemPortList ports(kt740::PortMapPath(state.app.folders.userDir));
-  kt740::RunStartup(state, kt740::MakeStartupEnvironment(&ports));
+  const auto ports = kt740::StartProgram(state, parser.value("home"), kt740::StartupMode::Full);
   if (parser.isSet("report")) {
     std::cout << kt740::StartupReport(state);
     return 0;
@@ -51,7 +46,7 @@ int main(int argc, char** argv) {
   kt740::UseQtTranslations(state.app.LanguageId);
   QSettings settings(kt740::Q(state.app.folders.userDir) + "/KT_740.ini", QSettings::IniFormat);
   kt740::QtFileDialogs fileDialogs(&settings);
-  kt740::AppController controller(state, {&notifier, &settings, &ports, &fileDialogs});
+  kt740::AppController controller(state, {&notifier, &settings, ports.get(), &fileDialogs});
   const bool exitWhenShown = parser.isSet("exit-when-shown");
   const auto openMain = [&] {
     kt740::FrmMain& window = controller.ShowMainWindow();

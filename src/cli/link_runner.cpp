@@ -7,13 +7,10 @@
 #include "cli/cli_notifier.h"
 #include "link/link_session.h"
 #include "link/port_list.h"
-#include "platform/folders.h"
 #include "platform/qt_reply_timer.h"
 #include "platform/qt_serial_transport.h"
-#include "platform/startup_environment.h"
 #include "platform/system_port_list.h"
 #include "program/program_state.h"
-#include "program/startup.h"
 
 namespace kt740 {
 namespace {
@@ -27,40 +24,26 @@ std::string TimeText(double seconds) {
 
 }  // namespace
 
-bool TakeLinkOptions(QStringList& args, LinkOptions& options, CliContext& ctx, const char* verb,
-                     bool withRetries) {
-  QStringList rest;
-  for (int i = 0; i < args.size(); ++i) {
-    const QString& a = args[i];
-    auto value = [&](QString& out) {
-      if (i + 1 >= args.size()) {
-        ctx.err << "kt740-cli " << verb << ": " << a.toStdString() << " needs a value\n";
-        return false;
-      }
-      out = args[++i];
-      return true;
-    };
-    QString v;
-    if (a == "--port") {
-      if (!value(options.port)) return false;
-    } else if (a == "--password") {
-      if (!value(v)) return false;
-      options.password = v.toStdString();
-    } else if (a == "--retries" && withRetries) {
-      if (!value(v)) return false;
-      bool ok = false;
-      options.retries = v.toInt(&ok);
-      if (!ok || options.retries < 0) {
-        ctx.err << "kt740-cli " << verb << ": --retries wants a number of 0 or more\n";
-        return false;
-      }
-    } else {
-      rest << a;
+std::vector<OptionSpec> LinkOptionSpecs(bool withRetries, std::initializer_list<OptionSpec> own) {
+  std::vector<OptionSpec> specs = {{"--port"}, {"--password"}};
+  if (withRetries) specs.push_back({"--retries"});
+  specs.insert(specs.end(), own.begin(), own.end());
+  return specs;
+}
+
+bool ReadLinkOptions(const ParsedArgs& args, LinkOptions& options, std::string& error) {
+  options.port = args.value("--port");
+  if (args.has("--password")) options.password = args.value("--password").toStdString();
+  if (args.has("--retries")) {
+    bool ok = false;
+    options.retries = args.value("--retries").toInt(&ok);
+    if (!ok || options.retries < 0) {
+      error = "--retries wants a number of 0 or more";
+      return false;
     }
   }
-  args = rest;
   if (options.port.isEmpty()) {
-    ctx.err << "kt740-cli " << verb << ": --port PORT is required (a device path or a port number)\n";
+    error = "--port PORT is required (a device path or a port number)";
     return false;
   }
   return true;
@@ -120,12 +103,6 @@ void CliLinkObserver::SessionEnded(LinkMode, bool ok) {
   ended = true;
   success = ok;
   if (onEnded) onEnded();
-}
-
-void PrepareState(ProgramState& state, CliContext& ctx) {
-  state.app.folders = ResolveFolders(ctx.home);
-  const SystemPortList ports(PortMapPath(state.app.folders.userDir));
-  RunStartup(state, MakeStartupEnvironment(&ports));
 }
 
 bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const char* verb) {

@@ -8,8 +8,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/cli_verb.h"
+#include "cli/verb_args.h"
 #include "link/link_observer.h"
 
 namespace kt740 {
@@ -23,9 +25,12 @@ struct LinkOptions {
   int retries = 2;
 };
 
-// Takes the link options out of args. False (with the reason on ctx.err) on a bad value.
-bool TakeLinkOptions(QStringList& args, LinkOptions& options, CliContext& ctx, const char* verb,
-                     bool withRetries);
+// The options of every link verb (--port, --password and, with retries, --retries) followed by
+// the verb's own.
+std::vector<OptionSpec> LinkOptionSpecs(bool withRetries, std::initializer_list<OptionSpec> own);
+
+// The link options out of parsed arguments. False with the usage error in `error`.
+bool ReadLinkOptions(const ParsedArgs& args, LinkOptions& options, std::string& error);
 
 // Progress as a bar with the time left on a terminal, as plain percentages elsewhere; the
 // password from --password; the end of the session ends the event loop.
@@ -54,9 +59,6 @@ class CliLinkObserver : public LinkObserver {
   int last_ = -1;
   std::chrono::steady_clock::time_point started_;
 };
-
-// Start-up (folders, language, the settings files), as the desktop program does it.
-void PrepareState(ProgramState& state, CliContext& ctx);
 
 // Resolves --port into the state (a number through the port list, or a device path). False with
 // a message when a number names no port.

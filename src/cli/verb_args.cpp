@@ -2,52 +2,68 @@
 
 #include <ostream>
 
-#include "platform/folders.h"
-#include "platform/startup_environment.h"
-#include "program/program_state.h"
-#include "program/startup.h"
-
 namespace kt740 {
+namespace {
 
-QString VerbArgs::value(const char* longName) const {
-  const auto it = values.find(longName);
-  return it == values.end() ? QString() : it->second;
+bool IsHelp(const QString& a) {
+  return a == "--help" || a == "-h";
 }
 
-VerbArgs ParseVerbArgs(const QStringList& args, std::initializer_list<VerbOption> options) {
-  VerbArgs parsed;
+const OptionSpec* Find(std::span<const OptionSpec> options, const QString& name) {
+  for (const OptionSpec& o : options) {
+    if (name == o.longName || (o.shortName != nullptr && name == o.shortName)) return &o;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QString ParsedArgs::value(const char* longName) const {
+  const auto it = values.find(longName);
+  return it == values.end() || it->second.isEmpty() ? QString() : it->second.back();
+}
+
+ParsedArgs ParseArgs(const QStringList& args, std::span<const OptionSpec> options, bool stopAtPositional) {
+  ParsedArgs parsed;
+  auto fail = [&parsed](const std::string& message) {
+    if (parsed.error.empty()) parsed.error = message;
+  };
   bool optionsEnded = false;
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
     if (optionsEnded || !a.startsWith('-') || a == "-") {
       parsed.positional << a;
+      if (stopAtPositional) optionsEnded = true;
       continue;
     }
     if (a == "--") {
       optionsEnded = true;
       continue;
     }
-    if (a == "--help" || a == "-h") {
+    if (IsHelp(a)) {
       parsed.help = true;
       continue;
     }
-    const qsizetype eq = a.indexOf('=');
-    const QString name = a.startsWith("--") && eq > 0 ? a.left(eq) : a;
-    const VerbOption* match = nullptr;
-    for (const VerbOption& o : options) {
-      if (name == o.longName || (o.shortName != nullptr && name == o.shortName)) match = &o;
+    // After an error only --help still counts.
+    if (!parsed.error.empty()) continue;
+    const qsizetype eq = a.startsWith("--") ? a.indexOf('=') : -1;
+    const QString name = eq > 0 ? a.left(eq) : a;
+    const OptionSpec* spec = Find(options, name);
+    if (spec == nullptr) {
+      fail("unknown option " + a.toStdString());
+      continue;
     }
-    if (match == nullptr) {
-      parsed.error = "unknown option " + a.toStdString();
-      return parsed;
+    QStringList& values = parsed.values[spec->longName];
+    if (!spec->takesValue) {
+      if (eq > 0) fail(std::string(spec->longName) + " takes no value");
+      continue;
     }
-    if (name != a) {
-      parsed.values[match->longName] = a.mid(eq + 1);
+    if (eq > 0) {
+      values << a.mid(eq + 1);
     } else if (i + 1 < args.size()) {
-      parsed.values[match->longName] = args[++i];
+      values << args[++i];
     } else {
-      parsed.error = "option " + a.toStdString() + " needs a value";
-      return parsed;
+      fail("option " + a.toStdString() + " needs a value");
     }
   }
   return parsed;
@@ -61,13 +77,6 @@ int UsageError(CliContext& ctx, const char* verb, const std::string& message) {
 int Failure(CliContext& ctx, const char* verb, const std::string& message) {
   ctx.err << "kt740-cli " << verb << ": " << message << "\n";
   return kExitFailed;
-}
-
-std::unique_ptr<ProgramState> StartProgram(const CliContext& ctx) {
-  auto state = std::make_unique<ProgramState>();
-  state->app.folders = ResolveFolders(ctx.home);
-  RunStartup(*state, MakeStartupEnvironment(nullptr));
-  return state;
 }
 
 }  // namespace kt740

@@ -1,44 +1,46 @@
-// What the verbs share: splitting their arguments, usage errors and the program's start-up.
+// The one argument grammar of every verb, and the usage and failure messages they share.
+//   --name VALUE, --name=VALUE, -n VALUE   an option with a value ("-nVALUE" is not taken)
+//   --flag, -f                              a flag
+//   --help, -h                              the verb's help, wherever it stands
+//   --                                      ends the options; the rest is positional
+// An unknown option, a value given to a flag or a missing value is a usage error.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <map>
-#include <memory>
+#include <span>
 #include <string>
 
 #include "cli/cli_verb.h"
 
 namespace kt740 {
 
-struct ProgramState;
-
-struct VerbOption {
-  const char* longName;   // "--output"
-  const char* shortName;  // "-o", or nullptr
+struct OptionSpec {
+  const char* longName;             // "--output"
+  const char* shortName = nullptr;  // "-o"
+  bool takesValue = true;
 };
 
-// --help / -h, options that take a value ("-o FILE", "--output FILE", "--output=FILE") and
-// positional arguments; "--" ends the options. An unknown option or a missing value is an error.
-struct VerbArgs {
+struct ParsedArgs {
   bool help = false;
-  std::map<std::string, QString> values;  // by long name
+  std::map<std::string, QStringList> values;  // by long name, in the order given; flags: empty
   QStringList positional;
-  std::string error;
+  std::string error;  // the first usage error
 
   bool has(const char* longName) const { return values.count(longName) != 0; }
+  // The value given last, or an empty text.
   QString value(const char* longName) const;
 };
 
-VerbArgs ParseVerbArgs(const QStringList& args, std::initializer_list<VerbOption> options);
+// With stopAtPositional the first positional argument and everything after it are positional
+// (the global options before the verb).
+ParsedArgs ParseArgs(const QStringList& args, std::span<const OptionSpec> options,
+                     bool stopAtPositional = false);
 
 // Prints "kt740-cli VERB: message" and the pointer to --help; returns kExitUsage.
 int UsageError(CliContext& ctx, const char* verb, const std::string& message);
 // Prints "kt740-cli VERB: message"; returns kExitFailed.
 int Failure(CliContext& ctx, const char* verb, const std::string& message);
-
-// The program's start-up with the folders of --home / KT740_HOME: language, model, the reset
-// configuration with the program folder's templates.
-std::unique_ptr<ProgramState> StartProgram(const CliContext& ctx);
 
 }  // namespace kt740

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
@@ -15,7 +16,8 @@
 namespace kt740 {
 
 int RunDecodeVerb(const QStringList& rawArgs, CliContext& ctx) {
-  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--output", "-o"}});
+  constexpr OptionSpec kOptions[] = {{"--output", "-o"}};
+  const ParsedArgs args = ParseArgs(rawArgs, kOptions);
   if (args.help) {
     ctx.out << "Usage: kt740-cli decode IMAGE.bin -o CONFIG.dat\n\n"
                "Decodes a 16384-byte memory image as after a read from the radio and saves the\n"
@@ -35,7 +37,7 @@ int RunDecodeVerb(const QStringList& rawArgs, CliContext& ctx) {
                    input + " is " + std::to_string(image->size()) + " bytes; an image is " +
                        std::to_string(kImageSize) + " bytes");
 
-  auto state = StartProgram(ctx);
+  auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
   std::copy(image->begin(), image->end(), state->image.bytes.begin());
   GetCommData(*state);

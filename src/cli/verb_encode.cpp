@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
@@ -12,7 +13,8 @@
 namespace kt740 {
 
 int RunEncodeVerb(const QStringList& rawArgs, CliContext& ctx) {
-  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--output", "-o"}});
+  constexpr OptionSpec kOptions[] = {{"--output", "-o"}};
+  const ParsedArgs args = ParseArgs(rawArgs, kOptions);
   if (args.help) {
     ctx.out << "Usage: kt740-cli encode CONFIG.dat -o IMAGE.bin\n\n"
                "Opens CONFIG.dat and its channel file, encodes every block into the radio's\n"
@@ -26,7 +28,7 @@ int RunEncodeVerb(const QStringList& rawArgs, CliContext& ctx) {
   const std::string input = args.positional.front().toStdString();
   const std::string output = args.value("--output").toStdString();
 
-  auto state = StartProgram(ctx);
+  auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
   if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "encode", "cannot open " + input);
 

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "files/data_file.h"
@@ -9,7 +10,8 @@
 namespace kt740 {
 
 int RunNewVerb(const QStringList& rawArgs, CliContext& ctx) {
-  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--output", "-o"}});
+  constexpr OptionSpec kOptions[] = {{"--output", "-o"}};
+  const ParsedArgs args = ParseArgs(rawArgs, kOptions);
   if (args.help) {
     ctx.out << "Usage: kt740-cli new -o CONFIG.dat\n\n"
                "Saves a fresh configuration, as New makes it from the program folder's\n"
@@ -22,7 +24,7 @@ int RunNewVerb(const QStringList& rawArgs, CliContext& ctx) {
   if (!args.has("--output")) return UsageError(ctx, "new", "needs -o CONFIG.dat");
   const std::string output = args.value("--output").toStdString();
 
-  auto state = StartProgram(ctx);
+  auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
   if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "new", "cannot save " + output);
   return kExitOk;

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "link/port_list.h"
 #include "platform/folders.h"
@@ -8,8 +9,9 @@
 
 namespace kt740 {
 
-int RunPortsVerb(const QStringList& args, CliContext& ctx) {
-  if (args.contains("--help") || args.contains("-h")) {
+int RunPortsVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const ParsedArgs args = ParseArgs(rawArgs, {});
+  if (args.help) {
     ctx.out << "Usage: kt740-cli ports\n\n"
                "Lists the serial ports: the port number (as --port and mysetup.ini take it), the\n"
                "device it stands for, and its description. A USB adapter keeps its number when\n"
@@ -17,10 +19,9 @@ int RunPortsVerb(const QStringList& args, CliContext& ctx) {
                "radio's pseudo-terminal.\n";
     return kExitOk;
   }
-  if (!args.isEmpty()) {
-    ctx.err << "kt740-cli ports: unexpected argument " << args.front().toStdString() << "\n";
-    return kExitUsage;
-  }
+  if (!args.error.empty()) return UsageError(ctx, "ports", args.error);
+  if (!args.positional.isEmpty())
+    return UsageError(ctx, "ports", "unexpected argument " + args.positional.front().toStdString());
   const Folders folders = ResolveFolders(ctx.home);
   const SystemPortList ports(PortMapPath(folders.userDir));
   const auto list = ports.Ports();

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
 #include "files/data_file.h"
@@ -21,9 +22,10 @@ bool SaveImage(const MemoryImage& image, const QString& path) {
 
 }  // namespace
 
-int RunReadVerb(const QStringList& argsIn, CliContext& ctx) {
-  QStringList args = argsIn;
-  if (args.contains("--help") || args.contains("-h")) {
+int RunReadVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const auto specs = LinkOptionSpecs(true, {{"--output", "-o"}, {"--image"}});
+  const ParsedArgs args = ParseArgs(rawArgs, specs);
+  if (args.help) {
     ctx.out << "Usage: kt740-cli read --port PORT -o CONFIG.dat [--image IMAGE.bin] [--password PW]\n"
                "                      [--retries N]\n\n"
                "Reads the whole configuration from the radio and saves it as Save does: CONFIG.dat\n"
@@ -34,33 +36,23 @@ int RunReadVerb(const QStringList& argsIn, CliContext& ctx) {
                "the read fails.\n";
     return kExitOk;
   }
+  if (!args.error.empty()) return UsageError(ctx, "read", args.error);
   LinkOptions options;
-  if (!TakeLinkOptions(args, options, ctx, "read", true)) return kExitUsage;
-  QString output, imagePath;
-  for (int i = 0; i < args.size(); ++i) {
-    if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size()) {
-      output = args[++i];
-    } else if (args[i] == "--image" && i + 1 < args.size()) {
-      imagePath = args[++i];
-    } else {
-      ctx.err << "kt740-cli read: unexpected argument " << args[i].toStdString() << "\n";
-      return kExitUsage;
-    }
-  }
-  if (output.isEmpty()) {
-    ctx.err << "kt740-cli read: -o CONFIG.dat is required\n";
-    return kExitUsage;
-  }
-  ProgramState state;
-  PrepareState(state, ctx);
+  std::string error;
+  if (!ReadLinkOptions(args, options, error)) return UsageError(ctx, "read", error);
+  if (!args.positional.isEmpty())
+    return UsageError(ctx, "read", "unexpected argument " + args.positional.front().toStdString());
+  if (!args.has("--output")) return UsageError(ctx, "read", "-o CONFIG.dat is required");
+  const QString output = args.value("--output");
+  const QString imagePath = args.value("--image");
+
+  auto state = StartCliProgram(ctx, StartupMode::Full);
   MemoryImage raw;
-  if (!RunLinkSession(state, options, ctx, "read", StartReadAll, &raw)) return kExitFailed;
+  if (!RunLinkSession(*state, options, ctx, "read", StartReadAll, &raw)) return kExitFailed;
   CliNotifier notifier(ctx.err);
-  if (!SaveDataFile(state, notifier, output.toStdString())) return kExitFailed;
-  if (!imagePath.isEmpty() && !SaveImage(raw, imagePath)) {
-    ctx.err << "kt740-cli read: cannot write " << imagePath.toStdString() << "\n";
-    return kExitFailed;
-  }
+  if (!SaveDataFile(*state, notifier, output.toStdString())) return kExitFailed;
+  if (!imagePath.isEmpty() && !SaveImage(raw, imagePath))
+    return Failure(ctx, "read", "cannot write " + imagePath.toStdString());
   return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "cli/cli_startup.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
 #include "core/codepage.h"
@@ -16,9 +17,10 @@ std::string Shown(std::string_view field) {
 
 }  // namespace
 
-int RunReadInfoVerb(const QStringList& argsIn, CliContext& ctx) {
-  QStringList args = argsIn;
-  if (args.contains("--help") || args.contains("-h")) {
+int RunReadInfoVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const auto specs = LinkOptionSpecs(false, {});
+  const ParsedArgs args = ParseArgs(rawArgs, specs);
+  if (args.help) {
     ctx.out << "Usage: kt740-cli read-info --port PORT [--password PW]\n\n"
                "Reads the radio-information area (0x0010-0x00FF) and prints the fields of the\n"
                "information dialog, one \"Label: value\" line each. PORT is a device path or a\n"
@@ -26,16 +28,15 @@ int RunReadInfoVerb(const QStringList& argsIn, CliContext& ctx) {
                "fails after three unanswered transmissions of a command.\n";
     return kExitOk;
   }
+  if (!args.error.empty()) return UsageError(ctx, "read-info", args.error);
   LinkOptions options;
-  if (!TakeLinkOptions(args, options, ctx, "read-info", false)) return kExitUsage;
-  if (!args.isEmpty()) {
-    ctx.err << "kt740-cli read-info: unexpected argument " << args.front().toStdString() << "\n";
-    return kExitUsage;
-  }
-  ProgramState state;
-  PrepareState(state, ctx);
-  if (!RunLinkSession(state, options, ctx, "read-info", StartReadInfo)) return kExitFailed;
-  const EmbedInfo& e = state.embedInfo;
+  std::string error;
+  if (!ReadLinkOptions(args, options, error)) return UsageError(ctx, "read-info", error);
+  if (!args.positional.isEmpty())
+    return UsageError(ctx, "read-info", "unexpected argument " + args.positional.front().toStdString());
+  auto state = StartCliProgram(ctx, StartupMode::Full);
+  if (!RunLinkSession(*state, options, ctx, "read-info", StartReadInfo)) return kExitFailed;
+  const EmbedInfo& e = state->embedInfo;
   const struct {
     const char* label;
     std::string value;
@@ -43,11 +44,11 @@ int RunReadInfoVerb(const QStringList& argsIn, CliContext& ctx) {
       {"Area Code", Shown(e.InfoCode)},
       {"Manufacture Code", Shown(e.InfoText3.view())},
       {"User Code", Shown(e.InfoText4.view())},
-      {"Radio Type", state.app.ModelDisplayName},
+      {"Radio Type", state->app.ModelDisplayName},
       {"Serial Number", Shown(e.InfoText1.view())},
       {"Producted Date", Shown(e.InfoText2.view())},
       {"Maintained Date", Shown(e.InfoText5.view())},
-      {"Version", state.app.InfoVersionText},
+      {"Version", state->app.InfoVersionText},
       {"Maintained Description", Shown(e.InfoText10.view())},
       {"Dealer Code", Shown(e.InfoText6.view())},
       {"Stock Date", Shown(e.InfoText7.view())},

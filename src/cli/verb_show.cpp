@@ -2,6 +2,7 @@
 
 #include "channels/channel_row_text.h"
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/text_table.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
@@ -25,7 +26,8 @@ TextRow Shown(const ChannelRowTexts& texts) {
 }  // namespace
 
 int RunShowVerb(const QStringList& rawArgs, CliContext& ctx) {
-  const VerbArgs args = ParseVerbArgs(rawArgs, {{"--format", "-f"}});
+  constexpr OptionSpec kOptions[] = {{"--format", "-f"}};
+  const ParsedArgs args = ParseArgs(rawArgs, kOptions);
   if (args.help) {
     ctx.out << "Usage: kt740-cli show CONFIG.dat [--format table|tsv|csv]\n\n"
                "Prints the channels of a configuration file in the columns of "
@@ -53,7 +55,7 @@ int RunShowVerb(const QStringList& rawArgs, CliContext& ctx) {
   }
   const std::string input = args.positional.front().toStdString();
 
-  auto state = StartProgram(ctx);
+  auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
   if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "show", "cannot open " + input);
 

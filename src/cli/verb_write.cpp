@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
+#include "cli/cli_startup.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
 #include "files/data_file.h"
@@ -9,9 +10,10 @@
 
 namespace kt740 {
 
-int RunWriteVerb(const QStringList& argsIn, CliContext& ctx) {
-  QStringList args = argsIn;
-  if (args.contains("--help") || args.contains("-h")) {
+int RunWriteVerb(const QStringList& rawArgs, CliContext& ctx) {
+  const auto specs = LinkOptionSpecs(true, {});
+  const ParsedArgs args = ParseArgs(rawArgs, specs);
+  if (args.help) {
     ctx.out << "Usage: kt740-cli write --port PORT CONFIG.dat [--password PW] [--retries N]\n\n"
                "Opens CONFIG.dat (and its channel file), encodes every block and writes 0x0100-0x3FFF\n"
                "to the radio; the radio-information area below 0x0100 is never written. A killed or\n"
@@ -20,17 +22,16 @@ int RunWriteVerb(const QStringList& argsIn, CliContext& ctx) {
                "answers the retry question with Retry up to N times, then Cancel (default 2).\n";
     return kExitOk;
   }
+  if (!args.error.empty()) return UsageError(ctx, "write", args.error);
   LinkOptions options;
-  if (!TakeLinkOptions(args, options, ctx, "write", true)) return kExitUsage;
-  if (args.size() != 1 || args.front().startsWith("-")) {
-    ctx.err << "kt740-cli write: give exactly one CONFIG.dat\n";
-    return kExitUsage;
-  }
-  ProgramState state;
-  PrepareState(state, ctx);
+  std::string error;
+  if (!ReadLinkOptions(args, options, error)) return UsageError(ctx, "write", error);
+  if (args.positional.size() != 1) return UsageError(ctx, "write", "give exactly one CONFIG.dat");
+
+  auto state = StartCliProgram(ctx, StartupMode::Full);
   CliNotifier notifier(ctx.err);
-  if (!OpenDataFile(state, notifier, args.front().toStdString())) return kExitFailed;
-  return RunLinkSession(state, options, ctx, "write", StartWriteAll) ? kExitOk : kExitFailed;
+  if (!OpenDataFile(*state, notifier, args.positional.front().toStdString())) return kExitFailed;
+  return RunLinkSession(*state, options, ctx, "write", StartWriteAll) ? kExitOk : kExitFailed;
 }
 
 }  // namespace kt740

@@ -1,5 +1,6 @@
 // The command line against a faulty line: with faults injected the bytes are still exactly
 // right, and when the radio stops answering the command fails, never a success with wrong data.
+// A checksum or address fault carries wrong bytes, so a link that took one would show them.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -7,7 +8,7 @@
 namespace kt740::test {
 namespace {
 
-const QStringList kLineFaults = {"--faults", "drop,checksum,truncate", "--fault-rate", "0.05"};
+const QStringList kLineFaults = {"--faults", "drop,checksum,address,truncate", "--fault-rate", "0.05"};
 
 TEST(E2EFaults, ReadAtFivePercentFaultsGivesExactBytes) {
   TempDir dir;
@@ -19,7 +20,8 @@ TEST(E2EFaults, ReadAtFivePercentFaultsGivesExactBytes) {
       dir, {"read", "--port", QString::fromStdString(sim.device), "-o",
             QString::fromStdString(dir.file("r.dat")), "--image", QString::fromStdString(dir.file("r.bin"))});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(sim.Log().find("fault"), std::string::npos);
+  EXPECT_NE(sim.Log().find("fault checksum"), std::string::npos);
+  EXPECT_NE(sim.Log().find("fault address"), std::string::npos);
   const Memory image = FromBytes(dir.Read("r.bin"));
   for (std::size_t a = 0x10; a < 0x4000; ++a) ASSERT_EQ(image[a], memory[a]) << a;
 }
@@ -72,6 +74,31 @@ TEST(E2EFaults, RadioThatRejectsEveryFrameFailsTheWrite) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("Writing to the radio failed."), std::string::npos) << r.err;
   EXPECT_EQ(sim.MemoryNow(), before);
+}
+
+// The fault that a verify after the write is there to catch: the radio acknowledges every frame
+// but keeps one byte wrong, and the write alone cannot tell.
+TEST(E2EFaults, CorruptedAcceptedWriteGoesUnseenByTheWriteAlone) {
+  TempDir dir;
+  ASSERT_TRUE(SaveFreshConfig(dir, dir.file("c.dat")));
+  const Memory before = RandomMemory(18);
+  Memory clean{};
+  {
+    TempDir cleanDir;
+    SimRadioProcess sim(cleanDir, before, {});
+    ASSERT_EQ(RunCli(dir, {"write", "--port", QString::fromStdString(sim.device),
+                           QString::fromStdString(dir.file("c.dat"))})
+                  .status,
+              0);
+    clean = sim.MemoryNow();
+  }
+  SimRadioProcess sim(dir, before, {"--corrupt-accepted-write", "0x0105"});
+  const CliRun r = RunCli(dir, {"write", "--port", QString::fromStdString(sim.device),
+                                QString::fromStdString(dir.file("c.dat"))});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(sim.Log().find("corrupt 0105"), std::string::npos);
+  const Memory after = sim.MemoryNow();
+  for (std::size_t a = 0; a < 0x4000; ++a) ASSERT_EQ(after[a] != clean[a], a == 0x0105) << a;
 }
 
 TEST(E2EFaults, SilenceAfterTheFinalEndIsStillSuccess) {

@@ -230,6 +230,34 @@ TEST_F(E2E, ReadInfoPrintsTheInformationFields) {
   EXPECT_TRUE(WrittenAddresses(sim).empty());
 }
 
+TEST_F(E2E, ARadioWithoutAMemoryFileStartsAsItLeftTheFactory) {
+  SimRadioProcess sim(dir, std::nullopt, {});
+  const CliRun info = RunCli(dir, {"read-info", "--port", QString::fromStdString(sim.device)});
+  ASSERT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("Serial Number: 2024061200000123\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Seller: Sample Radio Co\n"), std::string::npos) << info.out;
+
+  const CliRun read = RunCli(dir, {"read", "--port", QString::fromStdString(sim.device), "-o",
+                                   QString::fromStdString(dir.file("f.dat"))});
+  ASSERT_EQ(read.status, 0) << read.err;
+  const CliRun shown = RunCli(dir, {"show", QString::fromStdString(dir.file("f.dat"))});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out.rfind("Rx(136 - 174 MHz) Tx(136 - 174 MHz)\n", 0), 0u) << shown.out;
+  EXPECT_NE(shown.out.find("\n16   173.22500"), std::string::npos) << shown.out;  // the last factory channel
+  sim.Stop();
+  EXPECT_EQ(dir.Read("radio.bin").size(), 0x4000u);  // kept from now on
+}
+
+TEST_F(E2E, BlankRadioIsErased) {
+  SimRadioProcess sim(dir, std::nullopt, {"--blank"});
+  const CliRun read = RunCli(
+      dir, {"read", "--port", QString::fromStdString(sim.device), "-o",
+            QString::fromStdString(dir.file("b.dat")), "--image", QString::fromStdString(dir.file("b.bin"))});
+  ASSERT_EQ(read.status, 0) << read.err;
+  const Memory image = FromBytes(dir.Read("b.bin"));
+  for (std::size_t a = 0x10; a < 0x4000; ++a) ASSERT_EQ(image[a], 0xFF) << a;
+}
+
 TEST_F(E2E, PortsAndUsage) {
   EXPECT_EQ(RunCli(dir, {"ports"}).status, 0);
   EXPECT_EQ(RunCli(dir, {"read", "-o", "x.dat"}).status, 2);  // no --port

@@ -7,6 +7,7 @@
 #include <QProcessEnvironment>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,12 +73,17 @@ struct CliRun {
   std::string err;
 };
 
+// Each process run ends within this, so that a hang fails the test long before CTest's limit.
+constexpr int kProcessLimitMs = 45000;
+
 class SimRadioProcess {
  public:
-  // Starts the simulator on `memory` with `options`; the device path is its first line.
-  SimRadioProcess(const TempDir& dir, const Memory& memory, const QStringList& options) : dir_(dir) {
+  // Starts the simulator on `memory` with `options`; the device path is its first line. Without
+  // a memory the simulator starts as it does with no memory file yet (the factory image, or
+  // erased with --blank) and keeps its memory in radio.bin from then on.
+  SimRadioProcess(const TempDir& dir, std::optional<Memory> memory, const QStringList& options) : dir_(dir) {
     App();
-    dir.Write("radio.bin", ToBytes(memory));
+    if (memory) dir.Write("radio.bin", ToBytes(*memory));
     QStringList args = {"--memory", QString::fromStdString(dir.file("radio.bin")), "--log",
                         QString::fromStdString(dir.file("radio.log"))};
     args << options;
@@ -110,7 +116,7 @@ class SimRadioProcess {
   QProcess process_;
 };
 
-inline CliRun RunCli(const TempDir& dir, const QStringList& args, int timeoutMs = 240000) {
+inline CliRun RunCli(const TempDir& dir, const QStringList& args, int timeoutMs = kProcessLimitMs) {
   App();
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -123,6 +129,8 @@ inline CliRun RunCli(const TempDir& dir, const QStringList& args, int timeoutMs 
   if (!p.waitForFinished(timeoutMs)) {
     p.kill();
     p.waitForFinished(1000);
+    r.err = "kt740-cli " + args.join(' ').toStdString() + " did not end within " +
+            std::to_string(timeoutMs / 1000) + " s\n" + p.readAllStandardError().toStdString();
     return r;
   }
   r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;

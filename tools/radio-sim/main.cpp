@@ -1,53 +1,66 @@
 // kt740-radio-sim: a simulated radio behind a programming cable, on a pseudo-terminal.
-#include <poll.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/select.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "pty_line.h"
+#include "sim_memory.h"
 #include "sim_options.h"
 #include "sim_radio.h"
 
 namespace {
 
 volatile sig_atomic_t g_stop = 0;
+int g_wakeFd = -1;
 
+// The self-pipe wakes the wait, so that a signal arriving just before it is not lost.
 void OnSignal(int) {
   g_stop = 1;
+  const char byte = 1;
+  if (g_wakeFd >= 0) (void)!write(g_wakeFd, &byte, 1);
+}
+
+// SIGINT and SIGTERM end the simulator; wakeRead becomes readable when one arrives.
+bool InstallSignals(int& wakeRead, std::string& error) {
+  int fds[2];
+  if (pipe(fds) != 0) {
+    error = "cannot create a pipe";
+    return false;
+  }
+  for (int fd : fds) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
+  }
+  wakeRead = fds[0];
+  g_wakeFd = fds[1];
+  struct sigaction sa {};
+  sa.sa_handler = OnSignal;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+  return true;
 }
 
 // A command left half-received this long is forgotten, as the radio's inter-byte time-out does.
 constexpr auto kCommandGap = std::chrono::milliseconds(100);
 
-bool LoadMemory(const std::string& path, kt740::sim::SimRadio& radio, std::string& error) {
-  std::error_code ec;
-  if (path.empty() || !std::filesystem::exists(path, ec)) return true;
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (data.size() != kt740::sim::kMemorySize) {
-    error = path + " is not a 16384-byte memory image";
-    return false;
-  }
-  for (std::size_t i = 0; i < data.size(); ++i) radio.memory[i] = static_cast<uint8_t>(data[i]);
-  return true;
-}
+using kt740::sim::Clock;
 
-void SaveMemory(const std::string& path, const kt740::sim::SimRadio& radio) {
-  if (path.empty()) return;
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(radio.memory.data()),
-              static_cast<std::streamsize>(radio.memory.size()));
-    if (!out) return;
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
+// Microseconds, rounded up so that the wait never ends before a byte is due.
+timeval WaitUntil(Clock::time_point wake, Clock::time_point now) {
+  const auto wait = std::max(Clock::duration::zero(), wake - now);
+  const auto us = std::chrono::ceil<std::chrono::microseconds>(wait).count();
+  timeval tv{};
+  tv.tv_sec = static_cast<time_t>(us / 1000000);
+  tv.tv_usec = static_cast<suseconds_t>(us % 1000000);
+  return tv;
 }
 
 }  // namespace
@@ -65,7 +78,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   SimRadio radio(cmd.radio);
-  if (!LoadMemory(cmd.memoryFile, radio, error)) {
+  if (!LoadInitialMemory(cmd, radio, error)) {
     std::cerr << "kt740-radio-sim: " << error << "\n";
     return 2;
   }
@@ -78,28 +91,14 @@ int main(int argc, char** argv) {
   radio.onEnd = [&] { SaveMemory(cmd.memoryFile, radio); };
 
   PtyLine line;
-  if (!line.Open(error)) {
+  int wakeRead = -1;
+  if (!line.Open(error) || !InstallSignals(wakeRead, error)) {
     std::cerr << "kt740-radio-sim: " << error << "\n";
     return 1;
   }
-
-  struct sigaction sa {};
-  sa.sa_handler = OnSignal;
-  sigemptyset(&sa.sa_mask);
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
-  signal(SIGPIPE, SIG_IGN);
-  // The signals are let through only while waiting, so none is lost between test and wait.
-  sigset_t blocked, waiting;
-  sigemptyset(&blocked);
-  sigaddset(&blocked, SIGINT);
-  sigaddset(&blocked, SIGTERM);
-  sigprocmask(SIG_BLOCK, &blocked, &waiting);
-  sigdelset(&waiting, SIGINT);
-  sigdelset(&waiting, SIGTERM);
-
   std::cout << line.DevicePath() << std::endl;
 
+  const int master = line.MasterFd();
   PacedOutput output(cmd.baud);
   Clock::time_point lastByte = Clock::now();
   bool blockedOnWrite = false;
@@ -108,22 +107,24 @@ int main(int argc, char** argv) {
     Clock::time_point wake = Clock::time_point::max();
     if (!output.Empty() && !blockedOnWrite) wake = output.NextDue();
     if (radio.HasPartialCommand()) wake = std::min(wake, lastByte + kCommandGap);
-    timespec ts{};
-    timespec* timeout = nullptr;
+    timeval tv{};
+    timeval* timeout = nullptr;
     if (wake != Clock::time_point::max()) {
-      const auto wait = std::max(Clock::duration::zero(), wake - now);
-      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
-      ts.tv_sec = static_cast<time_t>(ns / 1000000000);
-      ts.tv_nsec = static_cast<long>(ns % 1000000000);
-      timeout = &ts;
+      tv = WaitUntil(wake, now);
+      timeout = &tv;
     }
-    pollfd pfd{line.MasterFd(), static_cast<short>(POLLIN | (blockedOnWrite ? POLLOUT : 0)), 0};
-    const int ready = ppoll(&pfd, 1, timeout, &waiting);
+    fd_set readable, writable;
+    FD_ZERO(&readable);
+    FD_ZERO(&writable);
+    FD_SET(master, &readable);
+    FD_SET(wakeRead, &readable);
+    if (blockedOnWrite) FD_SET(master, &writable);
+    const int ready = select(std::max(master, wakeRead) + 1, &readable, &writable, nullptr, timeout);
     if (ready < 0 && errno != EINTR) break;
     if (g_stop) break;
-    if (ready > 0 && (pfd.revents & POLLIN)) {
+    if (ready > 0 && FD_ISSET(master, &readable)) {
       uint8_t buf[4096];
-      const ssize_t n = read(line.MasterFd(), buf, sizeof buf);
+      const ssize_t n = read(master, buf, sizeof buf);
       const Clock::time_point at = Clock::now();
       if (n > 0) {
         if (radio.HasPartialCommand() && at - lastByte > kCommandGap) radio.ResetParser();
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
     }
     const Clock::time_point after = Clock::now();
     if (radio.HasPartialCommand() && after - lastByte > kCommandGap) radio.ResetParser();
-    blockedOnWrite = !output.WriteDue(line.MasterFd(), after);
+    blockedOnWrite = !output.WriteDue(master, after);
   }
   SaveMemory(cmd.memoryFile, radio);
   return 0;

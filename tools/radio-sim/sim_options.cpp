@@ -22,6 +22,14 @@ bool ToDouble(const std::string& text, double& value) {
 
 }  // namespace
 
+std::string DefaultFactoryImage() {
+#ifdef KT740_FACTORY_IMAGE
+  return KT740_FACTORY_IMAGE;
+#else
+  return "KT-740-factory.img";
+#endif
+}
+
 void PrintSimHelp(std::ostream& os) {
   os << "Usage: kt740-radio-sim [OPTIONS]\n\n"
         "A simulated KT-740 radio behind a programming cable, on a pseudo-terminal. The first line\n"
@@ -29,8 +37,15 @@ void PrintSimHelp(std::ostream& os) {
         "Every byte received is echoed, as the cable does; the radio answers PROGRAM, Identify,\n"
         "read and write blocks and END, and keeps a 16384-byte memory.\n\n"
         "Radio:\n"
-        "  --memory FILE       16384-byte memory image: loaded at start when it exists (else the\n"
-        "                      memory is all 0xFF), saved after every END and on exit\n"
+        "  --memory FILE       16384-byte memory image: loaded at start when it exists, saved\n"
+        "                      after every END and on exit\n"
+        "  --factory-image F   the memory when there is no memory file yet: a radio as it leaves\n"
+        "                      the factory, with the KT-740 template's channels (136-174 MHz)\n"
+        "                      and sample radio information (default\n"
+        "                      "
+     << DefaultFactoryImage()
+     << ")\n"
+        "  --blank             start erased (all 0xFF) instead when there is no memory file yet\n"
         "  --model TEXT        model text of the identify reply (default RB-5100, up to 7 chars)\n"
         "  --model-code C      model code: one character, or a number such as 0x37 (default 7)\n"
         "  --version TEXT      version text (default V100, up to 4 chars)\n"
@@ -48,7 +63,11 @@ void PrintSimHelp(std::ostream& os) {
         "  --seed N            seed of the fault draws (default 1): the same seed, the same faults\n"
         "  --stall-at ADDR     from the first block command at or above ADDR (0x0230) the radio\n"
         "                      answers nothing at all any more\n"
-        "  --silent-after-end  END gets no answer (the radio still leaves programming mode)\n\n"
+        "  --silent-after-end  END gets no answer (the radio still leaves programming mode)\n"
+        "  --corrupt-accepted-write ADDR\n"
+        "                      every write frame that covers ADDR is acknowledged as usual, but\n"
+        "                      the byte at ADDR is stored changed (inverted): only reading it\n"
+        "                      back shows it\n\n"
         "Line:\n"
         "  --baud N            pace the line at N baud (10 bits a byte): every byte the PC sends,\n"
         "                      every echoed and every reply byte takes its time, as on a real\n"
@@ -75,6 +94,10 @@ bool ParseSimCommandLine(int argc, char** argv, SimCommandLine& out, std::string
       out.help = true;
     } else if (opt == "--memory") {
       if (!value(out.memoryFile)) return false;
+    } else if (opt == "--factory-image") {
+      if (!value(out.factoryImage)) return false;
+    } else if (opt == "--blank") {
+      out.blank = true;
     } else if (opt == "--log") {
       if (!value(out.logFile)) return false;
     } else if (opt == "--model") {
@@ -130,6 +153,13 @@ bool ParseSimCommandLine(int argc, char** argv, SimCommandLine& out, std::string
         return false;
       }
       out.radio.stallAt = n;
+    } else if (opt == "--corrupt-accepted-write") {
+      if (!value(v)) return false;
+      if (!ToLong(v, n) || n < 0 || n > 0x3FFF) {
+        error = "bad address " + v;
+        return false;
+      }
+      out.radio.corruptAcceptedWrite = n;
     } else if (opt == "--silent-after-end") {
       out.radio.silentAfterEnd = true;
     } else if (opt == "--baud") {

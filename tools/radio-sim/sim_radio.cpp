@@ -216,6 +216,12 @@ Bytes SimRadio::WriteBlock() {
     return reply;
   }
   std::ranges::copy(data, memory.begin() + address);
+  const long corrupt = options_.corruptAcceptedWrite;
+  if (corrupt >= address && corrupt < long{address} + len) {
+    // Acknowledged as usual, yet one byte is kept wrong: only reading it back can tell.
+    memory[static_cast<std::size_t>(corrupt)] ^= 0xFF;
+    Log("corrupt " + Hex4(static_cast<unsigned>(corrupt)));
+  }
   ++stats_.framesWritten;
   if (stats_.lowestWriteAddress < 0 || address < stats_.lowestWriteAddress)
     stats_.lowestWriteAddress = address;
@@ -245,15 +251,24 @@ Bytes SimRadio::Faulted(Bytes reply, bool dataReply, bool writeReply, uint16_t a
       Log("fault truncate");
       reply.resize(reply.size() > 1 ? rng_() % (reply.size() - 1) + 1 : 0);
       return reply;
-    case kFaultChecksum:
+    case kFaultChecksum: {
+      // One data byte changes on the way and the checksum no longer fits it, so a PC that took
+      // the frame would hold a wrong byte.
       Log("fault checksum");
-      reply[reply.size() - 2] ^= 0x5A;
+      const std::size_t dataBytes = reply.size() - 6;
+      if (dataBytes == 0) {
+        reply[reply.size() - 2] ^= 0x5A;
+      } else {
+        reply[4 + rng_() % dataBytes] ^= 0x5A;
+      }
       return reply;
+    }
     case kFaultAddress: {
+      // The frame of another block, consistent in itself: only its address tells it apart.
       Log("fault address");
-      const auto other = static_cast<uint16_t>((address + 0x10) & 0x3FF0);
-      const std::span<const uint8_t> data(reply.begin() + 4, reply.end() - 2);
-      return Frame(other, Bytes(data.begin(), data.end()));
+      const std::size_t len = reply.size() - 6;
+      const std::size_t other = address + 2 * len <= kMemorySize ? address + len : address - len;
+      return Frame(static_cast<uint16_t>(other), std::span(memory).subspan(other, len));
     }
     case kFaultReject:
       Log("fault reject");

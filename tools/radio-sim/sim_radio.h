@@ -21,8 +21,8 @@ constexpr std::size_t kMemorySize = 0x4000;
 enum Fault : unsigned {
   kFaultDrop = 1,      // no reply
   kFaultTruncate = 2,  // only the first part of the reply
-  kFaultChecksum = 4,  // a data reply with a wrong checksum
-  kFaultAddress = 8,   // a data reply for another address (its checksum right)
+  kFaultChecksum = 4,  // a data reply with one data byte changed, its checksum unchanged
+  kFaultAddress = 8,   // the data reply of another block (its checksum right)
   kFaultReject = 16,   // a write frame answered with 0A and not stored
 };
 
@@ -42,6 +42,7 @@ struct SimOptions {
   unsigned faults = 0;
   long stallAt = -1;  // from the first block command at or above this address: silence
   bool silentAfterEnd = false;
+  long corruptAcceptedWrite = -1;  // this address is stored changed by every write acknowledged
 };
 
 struct SimStats {
