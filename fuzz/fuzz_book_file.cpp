@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "files/book_file.h"
+#include "program/data_files.h"
 #include "memory_file_ops.h"
 #include "program/program_state.h"
 

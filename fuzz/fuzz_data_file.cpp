@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "files/file_format.h"
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 #include "memory_file_ops.h"
 #include "program/program_state.h"
 

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
-#include "link/link_session.h"
+#include "program/radio_link.h"
 #include "link/port_list.h"
 #include "platform/folders.h"
 #include "platform/qt_reply_timer.h"
@@ -116,9 +116,9 @@ void CliLinkObserver::PasswordRefused() {
   ctx_.err << "kt740-cli " << verb_ << ": the programming password is wrong\n";
 }
 
-void CliLinkObserver::SessionEnded(LinkMode, bool ok) {
+void CliLinkObserver::SessionEnded(LinkMode, LinkOutcome outcome) {
   ended = true;
-  success = ok;
+  success = outcome == LinkOutcome::Succeeded;
   if (onEnded) onEnded();
 }
 
@@ -147,14 +147,14 @@ bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const
 }
 
 bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext& ctx, const char* verb,
-                    const std::function<bool(LinkSession&)>& start, MemoryImage* imageRead) {
+                    const std::function<bool(ProgramLinkSession&)>& start, MemoryImage* imageRead) {
   if (!ChoosePort(state, options.port, ctx, verb)) return false;
   CliNotifier notifier(ctx.err);
   notifier.retriesLeft = options.retries;
   CliLinkObserver observer(ctx, options.password, verb);
   QtSerialTransport transport;
   QtReplyTimer timer;
-  LinkSession session(state, transport, timer, notifier, observer);
+  ProgramLinkSession session(state, transport, timer, notifier, observer);
   QEventLoop loop;
   observer.onEnded = [&loop] { loop.quit(); };
   if (!start(session)) return false;

@@ -3,7 +3,7 @@
 #include "cli/cli_notifier.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 
 namespace kt740 {

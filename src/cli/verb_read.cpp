@@ -5,8 +5,8 @@
 #include "cli/cli_notifier.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
-#include "files/data_file.h"
-#include "link/link_commands.h"
+#include "program/data_files.h"
+#include "program/radio_link.h"
 #include "program/program_state.h"
 
 namespace kt740 {

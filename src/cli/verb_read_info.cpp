@@ -4,7 +4,7 @@
 #include "cli/verbs.h"
 #include "core/codepage.h"
 #include "core/fixed_text.h"
-#include "link/link_commands.h"
+#include "program/radio_link.h"
 #include "program/program_state.h"
 
 namespace kt740 {

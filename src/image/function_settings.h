@@ -63,9 +63,16 @@ struct ScanSettings {
   bool operator==(const ScanSettings&) const = default;
 };
 
+// AlertSettings::AlarmIdType: which call identifies the alarm.
+namespace alarm_id_type {
+constexpr uint8_t kNone = 0;
+constexpr uint8_t kDtmf = 1;
+constexpr uint8_t kFiveTone = 2;
+}  // namespace alarm_id_type
+
 struct AlertSettings {
   uint8_t AlarmMode = 0;
-  uint8_t AlarmIdType = 0;  // 0 none, 1 DTMF, 2 5-Tone
+  uint8_t AlarmIdType = 0;  // alarm_id_type::
   uint8_t AlarmIdIndex = 0;
   uint8_t AlarmTime = 0;
   uint8_t AlarmTxTime = 0;

@@ -1,4 +1,4 @@
-#include "channels/channel_list_ops.h"
+#include "program/grid_ops.h"
 
 #include <gtest/gtest.h>
 

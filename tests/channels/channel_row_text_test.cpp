@@ -1,4 +1,4 @@
-#include "channels/channel_row_text.h"
+#include "program/grid_ops.h"
 
 #include <gtest/gtest.h>
 

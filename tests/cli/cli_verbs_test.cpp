@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "cli_run.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "files/file_format.h"
 #include "program/program_state.h"
 #include "support/config_fixture.h"

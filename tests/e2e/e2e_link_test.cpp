@@ -6,7 +6,7 @@
 
 #include "core/notifier.h"
 #include "e2e_support.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "link/link_observer.h"
 #include "program/comm_data.h"
 #include "program/program_state.h"

@@ -1,4 +1,4 @@
-#include "files/book_file.h"
+#include "program/data_files.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST_F(BookFile, AFileThatCannotBeReadKeepsTheWorkingCopy) {
     SCOPED_TRACE(name);
     test::RecordingNotifier n;
     EXPECT_FALSE(FreLoadBookFile(state, n, working, dir.file(name)));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_TRUE(working == before);
     EXPECT_EQ(state.app.CurrentBookFileName, "mine.cb");
   }
@@ -93,7 +93,7 @@ TEST_F(BookFile, AFailedExportKeepsTheOldFile) {
     ops.failAt = step;
     test::RecordingNotifier n;
     EXPECT_FALSE(FreSaveBookFile(state, n, book, dir.file("a.cb"), ops));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_EQ(dir.Read("a.cb"), old);
   }
 }

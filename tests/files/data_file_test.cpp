@@ -1,4 +1,4 @@
-#include "files/data_file.h"
+#include "program/data_files.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "core/builtin_text.h"
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 #include "program/program_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
@@ -65,7 +65,7 @@ TEST(ChannelFileNameRule, LastThreeCharactersOfTheNameBecomeFre) {
 
 TEST_F(DataFile, ADataFileNamedLikeItsChannelFileIsRefused) {
   EXPECT_FALSE(SaveDataFile(state, notifier, Path("x.fre")));
-  EXPECT_EQ(notifier.Texts(), std::vector<std::string>{"file error."});
+  EXPECT_EQ(notifier.FirstLines(), std::vector<std::string>{"file error."});
   EXPECT_FALSE(std::filesystem::exists(Path("x.fre")));
 }
 
@@ -153,11 +153,16 @@ TEST_F(DataFile, AMissingOrShortChannelFileLoadsTheWholeRecordsItHas) {
     EXPECT_EQ(other.current.channels.ChannelCount, c.channels);
     EXPECT_EQ(other.snapshot.channels.ChannelCount, c.channels);
   }
+  EXPECT_TRUE(notifier.entries.empty());
+  // A missing channel file opens too, and says so.
   std::filesystem::remove(Path("a.fre"));
   ProgramState other;
   ASSERT_TRUE(OpenDataFile(other, notifier, Path("a.dat")));
   EXPECT_EQ(other.current.channels.ChannelCount, 0);
-  EXPECT_TRUE(notifier.entries.empty());
+  ASSERT_EQ(notifier.entries.size(), 1u);
+  EXPECT_EQ(notifier.entries[0].text,
+            "The channel file a.fre was not found, so the configuration has no channels.");
+  EXPECT_EQ(notifier.entries[0].icon, Icon::Information);
 }
 
 // Every refused file leaves the whole state as it was and says "file error.".
@@ -197,7 +202,7 @@ TEST_F(DataFile, AFileThatCannotBeLoadedChangesNothing) {
     dir.Write("bad.fre", c.fre);
     RecordingNotifier n;
     EXPECT_FALSE(OpenDataFile(other, n, Path("bad.dat")));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     test::ExpectSameConfiguration(other.current, before.current);
     test::ExpectSameConfiguration(other.snapshot, before.snapshot);
     EXPECT_EQ(other.app.CurrentFileName, "mine.dat");
@@ -222,7 +227,7 @@ TEST_F(DataFile, AFileThatCannotBeLoadedChangesNothing) {
 TEST_F(DataFile, TheFileErrorIsInTheCurrentLanguage) {
   state.app.LanguageId = kLanguageChinese;
   EXPECT_FALSE(OpenDataFile(state, notifier, Path("missing.dat")));
-  EXPECT_EQ(notifier.Texts(),
+  EXPECT_EQ(notifier.FirstLines(),
             std::vector<std::string>{BuiltInText(BuiltIn::TextFileError, kLanguageChinese)});
 }
 
@@ -244,7 +249,7 @@ TEST_F(DataFile, AnInterruptedSaveKeepsTheOldFiles) {
     ops.failAt = step;
     RecordingNotifier n;
     EXPECT_FALSE(SaveDataFile(state, n, Path("a.dat"), ops));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_EQ(dir.Read("a.dat"), oldDat);
     EXPECT_EQ(dir.Read("a.fre"), oldFre);
     std::size_t files = 0;

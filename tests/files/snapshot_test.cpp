@@ -1,4 +1,4 @@
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 
 #include <gtest/gtest.h>
 

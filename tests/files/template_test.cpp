@@ -1,9 +1,9 @@
-#include "files/template.h"
+#include "program/model_template.h"
 
 #include <gtest/gtest.h>
 
-#include "files/data_file.h"
-#include "files/snapshot.h"
+#include "program/data_files.h"
+#include "program/snapshot_state.h"
 #include "image/channel_codec.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "image/codecs.h"
+#include "program/comm_data.h"
 #include "image/memory_image.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"

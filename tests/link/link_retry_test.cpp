@@ -39,8 +39,11 @@ TEST_F(LinkRetryTest, EveryCommandGoesOutThreeTimesThenTheQuestion) {
       EXPECT_TRUE(timer.Fire());  // the third transmission goes unanswered too
       EXPECT_EQ(CountEqual(transport.writes, command), before + 2);
       if (mode == LinkMode::ReadInfo) {
-        // The information read fails at once, without the question.
-        EXPECT_EQ(notifier.Texts(), std::vector<std::string>{Text(2008)});
+        // The information read fails at once, without the question, and says why in the
+        // question's own words.
+        EXPECT_EQ(notifier.Texts(), std::vector<std::string>{Text(2008) + "\n" +
+                                                             "The radio does not answer. Check the "
+                                                             "programming cable and the radio."});
       } else {
         ASSERT_EQ(notifier.entries.size(), 2u);
         EXPECT_TRUE(notifier.entries[0].question);

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <random>
 
-#include "link/link_commands.h"
+#include "program/radio_link.h"
 #include "link_fixture.h"
 
 namespace kt740::test {
@@ -57,7 +57,7 @@ class LinkSimTest : public ::testing::TestWithParam<SimCase> {
   ManualTimer timer;
   RecordingNotifier notifier;
   RecordingObserver observer;
-  LinkSession session{state, transport, timer, notifier, observer};
+  ProgramLinkSession session{state, transport, timer, notifier, observer};
 };
 
 TEST_P(LinkSimTest, ReadMovesExactlyTheRadiosMemory) {

@@ -11,7 +11,7 @@
 
 #include "app/app_controller.h"
 #include "app/simulated_radio.h"
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 #include "modal.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_pass_word.h"

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "core/notifier.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "files/file_format.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"

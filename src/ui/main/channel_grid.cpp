@@ -7,8 +7,7 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
-#include "channels/channel_list_ops.h"
-#include "channels/channel_row_text.h"
+#include "program/grid_ops.h"
 #include "core/profile.h"
 #include "program/program_state.h"
 #include "ui/main/localize.h"

@@ -2,7 +2,7 @@
 
 #include <QEventLoop>
 
-#include "link/link_commands.h"
+#include "program/radio_link.h"
 #include "link/link_session.h"
 #include "program/program_state.h"
 #include "ui/dialogs/frm_pass_word.h"
@@ -14,7 +14,7 @@ RadioCommands::RadioCommands(ProgramState& state, Notifier& notifier, SerialTran
                              ReplyTimer& timer, const PortList* ports, View view)
     : state_(state),
       view_(std::move(view)),
-      session_(std::make_unique<LinkSession>(state, transport, timer, notifier, *this, ports)) {}
+      session_(std::make_unique<ProgramLinkSession>(state, transport, timer, notifier, *this, ports)) {}
 
 RadioCommands::~RadioCommands() = default;
 
@@ -85,7 +85,7 @@ std::optional<std::string> RadioCommands::AskPassword(const std::string& current
   return dialog.Password();
 }
 
-void RadioCommands::SessionEnded(LinkMode, bool) {
+void RadioCommands::SessionEnded(LinkMode, LinkOutcome) {
   ended_ = true;
   if (waiting_) waiting_->quit();
 }
