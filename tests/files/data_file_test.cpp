@@ -288,5 +288,18 @@ TEST_F(DataFile, AnUnreadableOldFileFailsTheSaveBeforeAnythingIsWritten) {
   EXPECT_TRUE(IsModified(state));
 }
 
+// Paths are UTF-8 throughout: a folder and a file named in Chinese save and open.
+TEST_F(DataFile, AConfigurationSavesAndOpensInAFolderWithAChineseName) {
+  const std::string folder = dir.file("对讲机配置");
+  std::filesystem::create_directories(std::filesystem::path(std::u8string(folder.begin(), folder.end())));
+  const std::string path = folder + "/信道.dat";
+  ASSERT_TRUE(SaveDataFile(state, notifier, path));
+  ProgramState other;
+  ASSERT_TRUE(OpenDataFile(other, notifier, path));
+  EXPECT_TRUE(notifier.entries.empty());
+  test::ExpectSameConfiguration(other.current, state.current);
+  EXPECT_EQ(other.app.CurrentFileName, path);
+}
+
 }  // namespace
 }  // namespace kt740
