@@ -45,7 +45,10 @@ int RunDecodeVerb(const QStringList& rawArgs, CliContext& ctx) {
   state->app.Untitled = true;
   TakeSnapshot(*state);
 
-  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "decode", "cannot save " + output);
+  if (!SaveDataFile(*state, notifier, output)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
   return kExitOk;
 }
 

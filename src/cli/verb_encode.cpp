@@ -28,7 +28,10 @@ int RunEncodeVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartProgram(ctx);
   CliNotifier notifier(ctx.err);
-  if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "encode", "cannot open " + input);
+  if (!OpenDataFile(*state, notifier, input)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
 
   ClearImage(state->image);
   state->CommDataOK = true;

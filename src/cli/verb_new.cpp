@@ -24,7 +24,10 @@ int RunNewVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartProgram(ctx);
   CliNotifier notifier(ctx.err);
-  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "new", "cannot save " + output);
+  if (!SaveDataFile(*state, notifier, output)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
   return kExitOk;
 }
 

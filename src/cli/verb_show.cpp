@@ -55,7 +55,10 @@ int RunShowVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartProgram(ctx);
   CliNotifier notifier(ctx.err);
-  if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "show", "cannot open " + input);
+  if (!OpenDataFile(*state, notifier, input)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
 
   std::vector<TextRow> rows{Shown(ChannelGridHeaders(*state))};
   const ChannelRowLanguage language = LookUpChannelRowLanguage(*state);
