@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "program/grid_ops.h"
 #include "core/notifier.h"
 #include "image/channel_codec.h"
 #include "program/comm_data.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 
 namespace kt740 {

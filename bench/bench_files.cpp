@@ -6,8 +6,8 @@
 
 #include "core/notifier.h"
 #include "program/data_files.h"
-#include "program/snapshot_state.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 namespace kt740 {
 namespace {

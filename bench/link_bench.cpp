@@ -10,11 +10,11 @@
 #include <iostream>
 
 #include "core/notifier.h"
-#include "program/radio_link.h"
 #include "link/link_session.h"
 #include "platform/qt_reply_timer.h"
 #include "platform/qt_serial_transport.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace {
 

@@ -21,7 +21,8 @@ constexpr const char* kCtcss[] = {
 constexpr int kDcsCodes = 512;
 
 std::string ToneText(int16_t type, int16_t ctcss, int16_t dcs, int16_t invert, const std::string& none) {
-  if (type == tone_type::kCtcss) return kCtcss[(ctcss < 0 || ctcss >= static_cast<int>(std::size(kCtcss))) ? 0 : ctcss];
+  if (type == tone_type::kCtcss)
+    return kCtcss[(ctcss < 0 || ctcss >= static_cast<int>(std::size(kCtcss))) ? 0 : ctcss];
   if (type == tone_type::kDcs) {
     std::string text = "D" + DcsListText((dcs < 0 || dcs >= kDcsCodes) ? 0 : dcs);
     if (invert >= 1) text.back() = 'I';
@@ -109,8 +110,8 @@ std::string DcsListText(int code) {
   return digits + "N";
 }
 
-ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r, const ChannelRowLanguage& texts,
-                                 Notifier* notifier) {
+ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r,
+                                 const ChannelRowLanguage& texts, Notifier* notifier) {
   ChannelRowTexts row;
   row[0] = ChannelRowLabel(r.Number);
   row[1] = StoredToFreqText(band, r.RxFreq.view(), notifier);

@@ -42,7 +42,7 @@ std::string DcsListText(int code);              // octal, three digits, then "N"
 // The row for r, in the row r.Number, with the working band limits. Texts are UTF-8. A stored
 // frequency that is not a number reports "Not IsNumeric" through `notifier` (nullptr:
 // silently). Out-of-list values render as the grid shows them; the record is never changed.
-ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r, const ChannelRowLanguage& texts,
-                                 Notifier* notifier);
+ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r,
+                                 const ChannelRowLanguage& texts, Notifier* notifier);
 
 }  // namespace kt740

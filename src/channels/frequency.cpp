@@ -7,9 +7,9 @@
 
 #include "core/decimal_text.h"
 #include "core/fixed_text.h"
+#include "core/language_texts.h"
 #include "core/notifier.h"
 #include "image/encodings.h"
-#include "core/language_texts.h"
 
 namespace kt740 {
 
@@ -71,8 +71,7 @@ double CheckInBand(double mhz, double low, double high, const BandWarning& warn)
 }
 
 std::string BandFreqText(std::string_view text, double low, double high, const BandWarning& warn) {
-  if (const auto value = ParseDecimal(text))
-    return FrequencyDisplay(CheckInBand(*value, low, high, warn));
+  if (const auto value = ParseDecimal(text)) return FrequencyDisplay(CheckInBand(*value, low, high, warn));
   WarnOutOfBand(warn);
   return FrequencyDisplay(low);
 }

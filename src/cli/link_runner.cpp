@@ -5,7 +5,6 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
-#include "program/radio_link.h"
 #include "link/port_list.h"
 #include "platform/folders.h"
 #include "platform/qt_reply_timer.h"
@@ -13,6 +12,7 @@
 #include "platform/startup_environment.h"
 #include "platform/system_port_list.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 #include "program/startup.h"
 
 namespace kt740 {

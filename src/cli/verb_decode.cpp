@@ -5,12 +5,12 @@
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
-#include "program/data_files.h"
-#include "program/snapshot_state.h"
 #include "image/memory_image.h"
 #include "program/band_text.h"
 #include "program/comm_data.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 namespace kt740 {
 

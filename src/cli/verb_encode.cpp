@@ -4,9 +4,9 @@
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
-#include "program/data_files.h"
 #include "image/memory_image.h"
 #include "program/comm_data.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 
 namespace kt740 {

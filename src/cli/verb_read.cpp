@@ -6,8 +6,8 @@
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
 #include "program/data_files.h"
-#include "program/radio_link.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace kt740 {
 namespace {

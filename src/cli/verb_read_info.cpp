@@ -3,8 +3,8 @@
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
 #include "program/embed_info_lines.h"
-#include "program/radio_link.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace kt740 {
 
@@ -29,10 +29,10 @@ int RunReadInfoVerb(const QStringList& argsIn, CliContext& ctx) {
   if (!RunLinkSession(state, options, ctx, "read-info", StartReadInfo)) return kExitFailed;
   // The command line's order, which its users' scripts read; the labels are the dialog's.
   constexpr EmbedInfoField kRows[] = {
-      EmbedInfoField::AreaCode,      EmbedInfoField::ManufactureCode,       EmbedInfoField::UserCode,
-      EmbedInfoField::RadioType,     EmbedInfoField::SerialNumber,          EmbedInfoField::ProductedDate,
-      EmbedInfoField::MaintainedDate, EmbedInfoField::Version,              EmbedInfoField::MaintainedDescription,
-      EmbedInfoField::DealerCode,    EmbedInfoField::StockDate,             EmbedInfoField::SellDate,
+      EmbedInfoField::AreaCode,       EmbedInfoField::ManufactureCode, EmbedInfoField::UserCode,
+      EmbedInfoField::RadioType,      EmbedInfoField::SerialNumber,    EmbedInfoField::ProductedDate,
+      EmbedInfoField::MaintainedDate, EmbedInfoField::Version,         EmbedInfoField::MaintainedDescription,
+      EmbedInfoField::DealerCode,     EmbedInfoField::StockDate,       EmbedInfoField::SellDate,
       EmbedInfoField::Seller,
   };
   for (const EmbedInfoField field : kRows)

@@ -1,11 +1,11 @@
 #include <ostream>
 
-#include "program/grid_ops.h"
 #include "cli/cli_notifier.h"
 #include "cli/text_table.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "program/data_files.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 
 namespace kt740 {

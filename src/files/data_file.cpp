@@ -15,7 +15,8 @@ ConfigurationRead ReadConfigurationFiles(FileOps& ops, const std::string& path, 
   }
   int count = 0;
   if (const FileDamage damage = DecodeDataFile(dat.bytes, into.settings, count); damage != FileDamage::None) {
-    const long long number = damage == FileDamage::ShortDataFile ? static_cast<long long>(dat.bytes.size()) : count;
+    const long long number =
+        damage == FileDamage::ShortDataFile ? static_cast<long long>(dat.bytes.size()) : count;
     result.error = DamageError(path, damage, number);
     return result;
   }

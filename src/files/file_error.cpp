@@ -31,7 +31,8 @@ Wording WordingOf(const FileError& e) {
   }
   switch (e.damage) {
     case FileDamage::ShortDataFile:
-      return {"{} is shorter than a configuration file: # of 8667 bytes.", "{} 比配置文件短：# / 8667 字节。"};
+      return {"{} is shorter than a configuration file: # of 8667 bytes.",
+              "{} 比配置文件短：# / 8667 字节。"};
     case FileDamage::ChannelCountRange:
       return {"{}: channel count # out of range (0 to 203).", "{}：信道数 # 超出范围（0 至 203）。"};
     case FileDamage::BandLimitNotFinite:

@@ -12,12 +12,12 @@ namespace kt740 {
 
 enum class FileFailure {
   None,
-  Missing,           // nothing at the path
-  CannotRead,        // reason: the system's reason
-  CannotWrite,       // a new file could not be written (reason when known)
-  CannotReplace,     // the new file could not take the old one's place
-  OwnChannelFile,    // the data file's name is that of its own channel file
-  Damaged,           // damage and number say how
+  Missing,         // nothing at the path
+  CannotRead,      // reason: the system's reason
+  CannotWrite,     // a new file could not be written (reason when known)
+  CannotReplace,   // the new file could not take the old one's place
+  OwnChannelFile,  // the data file's name is that of its own channel file
+  Damaged,         // damage and number say how
 };
 
 struct FileError {

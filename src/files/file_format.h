@@ -44,7 +44,8 @@ FileDamage DecodeDataFile(std::string_view bytes, SettingsRecord& settings, int&
 // number of whole records the bytes hold (a missing or short channel file loads fewer
 // channels, never a partial record). Slots past the loaded count keep their contents.
 // With ChannelNumberRange or ChannelNumberRepeat, *badNumber is the Number of the record.
-FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels, int* badNumber = nullptr);
+FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels,
+                             int* badNumber = nullptr);
 
 // The first 1792 bytes, entries taken as they are.
 FileDamage DecodeBookFile(std::string_view bytes, CommuBook& book);

@@ -46,7 +46,8 @@ class ComparisonKey {
       bytes.push_back(static_cast<char>(field));
     } else if constexpr (std::is_same_v<T, int16_t> || std::is_same_v<T, uint16_t>) {
       if (hasPendingCode_) {
-        const auto n = static_cast<std::size_t>(std::clamp<int>(field, 0, static_cast<int>(pendingCode_.size())));
+        const auto n =
+            static_cast<std::size_t>(std::clamp<int>(field, 0, static_cast<int>(pendingCode_.size())));
         Counted(pendingCode_.substr(0, n));
         hasPendingCode_ = false;
       }

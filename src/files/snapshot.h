@@ -17,7 +17,7 @@ void CopyConfiguration(const Configuration& from, Configuration& to);
 // matched by it), both DcsHigh bits (the encoder recomputes them), AuxOption and the spare after
 // FiveToneNo. Every other member of the file layouts counts.
 inline constexpr std::string_view kChannelFieldsNotCompared[] = {"Number", "Tone1DcsHigh", "Tone2DcsHigh",
-                                                                  "AuxOption", "Spare5"};
+                                                                 "AuxOption", "Spare5"};
 
 // Stops at the first difference. Walks the file layouts (files/file_layout.h) of every record:
 // the settings with modelCode as their ModelCode and the channel count, then each channel matched

@@ -5,8 +5,8 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
-#include "image/text_bytes.h"
 #include "image/run_encoder.h"
+#include "image/text_bytes.h"
 
 namespace kt740 {
 namespace {

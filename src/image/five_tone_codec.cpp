@@ -16,8 +16,8 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
-#include "image/text_bytes.h"
 #include "image/run_encoder.h"
+#include "image/text_bytes.h"
 
 namespace kt740 {
 namespace {
@@ -152,7 +152,8 @@ void DecodeInfoCode(const MemoryImage& image, std::size_t slot, FiveToneInfoCode
 
 }  // namespace
 
-bool SetCommDataBy5Tone(const FiveToneSettings& s, uint8_t decodeTime, MemoryImage& image, Notifier& notifier) {
+bool SetCommDataBy5Tone(const FiveToneSettings& s, uint8_t decodeTime, MemoryImage& image,
+                        Notifier& notifier) {
   return RunEncoder(notifier, "SetCommDataBy5Tone", [&] {
     for (const HeaderByte& b : kHeaderBytes)
       image[b.address] = b.byte != nullptr ? s.*b.byte : CheckedByte(s.*b.word);

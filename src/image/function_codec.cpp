@@ -6,8 +6,8 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
-#include "image/text_bytes.h"
 #include "image/run_encoder.h"
+#include "image/text_bytes.h"
 
 namespace kt740 {
 namespace {
@@ -146,7 +146,8 @@ void GetCommDataByAlert(const MemoryImage& image, AlertSettings& alert) {
   ReadSettingsBytes(image, kAlertBytes, alert);
 }
 
-bool SetCommDataByOption(const OptionSettings& o, const DtmfSettings& d, MemoryImage& image, Notifier& notifier) {
+bool SetCommDataByOption(const OptionSettings& o, const DtmfSettings& d, MemoryImage& image,
+                         Notifier& notifier) {
   return RunEncoder(notifier, "SetCommDataByOption", [&] {
     for (const OptionByte& b : kOptionBytes) {
       int value = 0;

@@ -37,8 +37,8 @@ class FrontEndCall {
 
 }  // namespace
 
-LinkSession::LinkSession(LinkContext context, SerialTransport& transport, ReplyTimer& timer, Notifier& notifier,
-                         LinkObserver& observer, LinkHost* host)
+LinkSession::LinkSession(LinkContext context, SerialTransport& transport, ReplyTimer& timer,
+                         Notifier& notifier, LinkObserver& observer, LinkHost* host)
     : Context(std::move(context)),
       transport_(transport),
       timer_(timer),
@@ -215,7 +215,8 @@ void LinkSession::RequestCancel() {
   cancelRequested_ = true;
   // Before the radio has answered PROGRAM there is nothing to end: close at once. A question or
   // message that is open finishes first; the session stops where it goes on.
-  if (!inFrontEnd_ && (LinkStep == kStepIdle || LinkStep == kStepProgram)) EndLinkSession(LinkOutcome::Cancelled);
+  if (!inFrontEnd_ && (LinkStep == kStepIdle || LinkStep == kStepProgram))
+    EndLinkSession(LinkOutcome::Cancelled);
 }
 
 void LinkSession::FinishLink() {

@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-
 namespace kt740 {
 
 std::string PortEntryText(int number) {
@@ -35,7 +34,8 @@ int RememberedPortOrFirst(const PortList& ports, int remembered) {
 PortChoice ParsePortChoice(std::string_view text) {
   std::string_view digits = text;
   const std::size_t prefix = kPortTextPrefix.size();
-  if (digits.size() > prefix && (digits.substr(0, prefix) == kPortTextPrefix || digits.substr(0, prefix) == "com"))
+  if (digits.size() > prefix &&
+      (digits.substr(0, prefix) == kPortTextPrefix || digits.substr(0, prefix) == "com"))
     digits.remove_prefix(prefix);
   int number = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);

@@ -24,7 +24,8 @@ void SetCommDataByAlert(ProgramState& state, Notifier&) {
   SetCommDataByAlert(state.current.settings.Signalling.Alert, state.image);
 }
 void SetCommDataByFrequency(ProgramState& state, Notifier& notifier) {
-  Fold(state, SetCommDataByFrequency(state.current.channels, state.current.settings.Bands, state.image, notifier));
+  Fold(state,
+       SetCommDataByFrequency(state.current.channels, state.current.settings.Bands, state.image, notifier));
 }
 void SetCommDataByOption(ProgramState& state, Notifier& notifier) {
   const SignallingSettings& sig = state.current.settings.Signalling;

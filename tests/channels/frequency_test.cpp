@@ -172,7 +172,8 @@ TEST_F(Frequency, OffsetShrinksToTheTransmitBand) {
   };
   for (const auto& c : cases) {
     notifier.entries.clear();
-    EXPECT_EQ(OffsetText(band(), c.offset, c.rx, c.direction, Warn(&notifier)), c.result) << c.offset << " " << c.rx;
+    EXPECT_EQ(OffsetText(band(), c.offset, c.rx, c.direction, Warn(&notifier)), c.result)
+        << c.offset << " " << c.rx;
     ExpectWarnings(c.warnings);
   }
 }

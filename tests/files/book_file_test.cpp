@@ -1,9 +1,8 @@
-#include "program/data_files.h"
-
 #include <gtest/gtest.h>
 
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"

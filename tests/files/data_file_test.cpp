@@ -1,5 +1,3 @@
-#include "program/data_files.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -10,8 +8,9 @@
 #include "core/builtin_text.h"
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
-#include "program/snapshot_state.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"

@@ -36,8 +36,8 @@ TEST_F(FileErrorText, TheSecondLineNamesTheFileAndTheReasonInBothLanguages) {
   } cases[] = {
       {"short data file", [](const test::TempDir& d) { d.Write("a.dat", std::string(100, 'x')); }, "a.dat",
        " is shorter than a configuration file: 100 of 8667 bytes.", " 比配置文件短：100 / 8667 字节。"},
-      {"missing data file", [](const test::TempDir& d) { std::filesystem::remove(d.path() / "a.dat"); }, "a.dat",
-       " was not found.", "找不到 "},
+      {"missing data file", [](const test::TempDir& d) { std::filesystem::remove(d.path() / "a.dat"); },
+       "a.dat", " was not found.", "找不到 "},
       {"repeated channel number",
        [](const test::TempDir& d) {
          std::string fre = d.Read("a.fre");
@@ -65,7 +65,8 @@ TEST_F(FileErrorText, TheSecondLineNamesTheFileAndTheReasonInBothLanguages) {
       EXPECT_EQ(text.substr(0, newline), BuiltInText(BuiltIn::TextFileError, language));
       const std::string second = text.substr(newline + 1);
       EXPECT_NE(second.find(dir.file(c.file)), std::string::npos) << second;
-      EXPECT_NE(second.find(language == kLanguageChinese ? c.chinese : c.english), std::string::npos) << second;
+      EXPECT_NE(second.find(language == kLanguageChinese ? c.chinese : c.english), std::string::npos)
+          << second;
     }
   }
 }

@@ -1,4 +1,4 @@
-#include "program/snapshot_state.h"
+#include "files/snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,8 @@
 
 #include "files/file_layout.h"
 #include "files/record_bytes.h"
-#include "files/snapshot.h"
-
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 #include "support/config_fixture.h"
 
 namespace kt740 {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "program/grid_ops.h"
 #include "program/comm_data.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 

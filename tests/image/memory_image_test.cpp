@@ -69,7 +69,8 @@ void Ok(ProgramState&, Notifier&) {
 }
 void Fails(ProgramState& state, Notifier& notifier) {
   g_ran->push_back("fails");
-  if (!RunEncoder(notifier, "SetCommDataByFrequency", [] { throw CodecFailure{"stub"}; })) state.CommDataOK = false;
+  if (!RunEncoder(notifier, "SetCommDataByFrequency", [] { throw CodecFailure{"stub"}; }))
+    state.CommDataOK = false;
 }
 
 TEST(SetCommData, StopsAtTheFirstFailingEncoder) {

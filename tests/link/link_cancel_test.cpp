@@ -40,7 +40,8 @@ TEST_F(LinkCancelTest, TheFrameInFlightFinishesThenEndClosesTheSession) {
 
     ToBlocks(c.mode);
     const bool writing = c.mode == LinkMode::WriteAll;
-    for (int k = 0; k < 3; ++k) transport.Answer(writing ? Bytes{kAck} : DataFrame(Address(), Bytes(16, 0x11)));
+    for (int k = 0; k < 3; ++k)
+      transport.Answer(writing ? Bytes{kAck} : DataFrame(Address(), Bytes(16, 0x11)));
     const Bytes inFlight = transport.Last();
     const std::size_t sent = transport.writes.size();
 

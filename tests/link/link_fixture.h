@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "program/radio_link.h"
 #include "link_doubles.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 #include "support/recording_notifier.h"
 
 namespace kt740::test {

@@ -1,8 +1,8 @@
 // The identity checks, the feature flag from the identify reply, the password step and what a
 // successful read leaves behind.
 #include "core/builtin_text.h"
-#include "program/radio_link.h"
 #include "link_fixture.h"
+#include "program/radio_link.h"
 
 namespace kt740::test {
 namespace {

@@ -11,6 +11,15 @@ std::size_t CountEqual(const std::vector<Bytes>& writes, const Bytes& command) {
   return static_cast<std::size_t>(std::count(writes.begin(), writes.end(), command));
 }
 
+TEST_F(LinkRetryTest, AFailedInformationReadSaysWhyInChinese) {
+  SetLanguage(state.app, kLanguageChinese);
+  Open(LinkMode::ReadInfo);
+  session.SendProgram();
+  for (int k = 0; k < 3; ++k) EXPECT_TRUE(timer.Fire());
+  EXPECT_EQ(notifier.Texts(),
+            std::vector<std::string>{Text(2008) + "\n" + "对讲机无响应，请检查编程线和对讲机。"});
+}
+
 TEST_F(LinkRetryTest, EveryCommandGoesOutThreeTimesThenTheQuestion) {
   const struct {
     const char* name;

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <random>
 
-#include "program/radio_link.h"
 #include "link_fixture.h"
+#include "program/radio_link.h"
 
 namespace kt740::test {
 namespace {

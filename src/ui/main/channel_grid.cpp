@@ -7,8 +7,8 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
-#include "program/grid_ops.h"
 #include "core/profile.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 #include "ui/main/localize.h"
 #include "ui/main/qt_text.h"

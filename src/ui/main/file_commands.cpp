@@ -7,9 +7,9 @@
 #include "core/notifier.h"
 #include "core/profile.h"
 #include "program/data_files.h"
-#include "program/snapshot_state.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"
+#include "program/snapshot_state.h"
 #include "ui/main/file_dialogs.h"
 #include "ui/main/qt_text.h"
 

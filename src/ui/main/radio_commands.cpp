@@ -2,9 +2,9 @@
 
 #include <QEventLoop>
 
-#include "program/radio_link.h"
 #include "link/link_session.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"
 
