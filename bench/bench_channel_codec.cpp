@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "channels/channel_list_ops.h"
 #include "core/notifier.h"
 #include "image/channel_codec.h"
-#include "image/codecs.h"
+#include "program/comm_data.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 
 namespace kt740 {

@@ -9,7 +9,6 @@
 
 #include "core/notifier.h"
 #include "image/channel_codec.h"
-#include "image/codecs.h"
 #include "program/comm_data.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"

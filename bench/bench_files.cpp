@@ -5,9 +5,9 @@
 #include <random>
 
 #include "core/notifier.h"
-#include "files/data_file.h"
-#include "files/snapshot.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 namespace kt740 {
 namespace {

@@ -10,11 +10,11 @@
 #include <iostream>
 
 #include "core/notifier.h"
-#include "link/link_commands.h"
 #include "link/link_session.h"
 #include "platform/qt_reply_timer.h"
 #include "platform/qt_serial_transport.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ class CountingTransport : public kt740::QtSerialTransport {
 
 class EndObserver : public kt740::LinkObserver {
  public:
-  void SessionEnded(kt740::LinkMode, bool ok) override {
-    success = ok;
+  void SessionEnded(kt740::LinkMode, kt740::LinkOutcome outcome) override {
+    success = outcome == kt740::LinkOutcome::Succeeded;
     if (loop) loop->quit();
   }
   QEventLoop* loop = nullptr;
@@ -52,7 +52,7 @@ bool Measure(const char* name, const std::string& device, bool write) {
   EndObserver observer;
   CountingTransport transport;
   kt740::QtReplyTimer timer;
-  kt740::LinkSession session(state, transport, timer, notifier, observer);
+  kt740::ProgramLinkSession session(state, transport, timer, notifier, observer);
   QEventLoop loop;
   observer.loop = &loop;
   const auto t0 = std::chrono::steady_clock::now();

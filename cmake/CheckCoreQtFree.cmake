@@ -1,6 +1,7 @@
 # Fails when a file of the core includes a Qt header.
+include("${ROOT}/cmake/Kt740LayerTable.cmake")
 set(bad "")
-foreach(dir core image channels files link program)
+foreach(dir IN LISTS KT740_CORE_LAYERS)
   file(GLOB files "${ROOT}/src/${dir}/*.h" "${ROOT}/src/${dir}/*.cpp")
   foreach(f IN LISTS files)
     file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "files/book_file.h"
 #include "memory_file_ops.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

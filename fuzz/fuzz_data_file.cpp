@@ -5,11 +5,11 @@
 #include <string>
 
 #include "core/notifier.h"
-#include "files/data_file.h"
 #include "files/file_format.h"
-#include "files/snapshot.h"
 #include "memory_file_ops.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kt740;

@@ -14,8 +14,8 @@ class MemoryFileOps : public FileOps {
 
   ReadResult Read(const std::string& path, std::size_t limit) override {
     const auto it = files.find(path);
-    if (it == files.end()) return {ReadStatus::Missing, {}};
-    return {ReadStatus::Ok, it->second.substr(0, limit)};
+    if (it == files.end()) return {ReadStatus::Missing, {}, {}};
+    return {ReadStatus::Ok, it->second.substr(0, limit), {}};
   }
   bool WriteNew(const std::string& path, std::string_view contents) override {
     files[path] = std::string(contents);

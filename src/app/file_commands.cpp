@@ -6,10 +6,10 @@
 #include "core/builtin_text.h"
 #include "core/notifier.h"
 #include "core/profile.h"
-#include "files/data_file.h"
-#include "files/snapshot.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"
+#include "program/snapshot_state.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/qt_text.h"
 

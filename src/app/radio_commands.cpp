@@ -2,9 +2,9 @@
 
 #include <QEventLoop>
 
-#include "link/link_commands.h"
 #include "link/link_session.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 #include "ui/common/texts.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"
@@ -15,7 +15,7 @@ RadioCommands::RadioCommands(ProgramState& state, Notifier& notifier, SerialTran
                              ReplyTimer& timer, const PortList* ports, View view)
     : state_(state),
       view_(std::move(view)),
-      session_(std::make_unique<LinkSession>(state, transport, timer, notifier, *this, ports)) {}
+      session_(std::make_unique<ProgramLinkSession>(state, transport, timer, notifier, *this, ports)) {}
 
 RadioCommands::~RadioCommands() = default;
 
@@ -73,6 +73,7 @@ void RadioCommands::WaitForEnd() {
 void RadioCommands::ShowProgress(LinkMode mode) {
   progress_ = std::make_unique<FrmProgress>(TextsFor(state_), mode == LinkMode::WriteAll, view_.parent);
   progress_->setWindowModality(Qt::ApplicationModal);
+  progress_->onCancel = [this] { session_->RequestCancel(); };
   progress_->show();
 }
 
@@ -101,28 +102,37 @@ std::optional<std::string> RadioCommands::AskPassword(const std::string& current
   return dialog.Password();
 }
 
-void RadioCommands::SessionEnded(LinkMode mode, bool success) {
+namespace {
+
+// The status-bar note after a session: {succeeded, failed, cancelled} in English and Chinese.
+struct EndNotes {
+  const char* english[3];
+  const char* chinese[3];
+};
+
+const EndNotes& NotesFor(LinkMode mode) {
+  static const EndNotes kRead{{"Read %1 channels from the radio", "Read did not complete", "Read cancelled"},
+                              {"已从对讲机读取 %1 个信道", "读取未完成", "读取已取消"}};
+  static const EndNotes kWrite{{"Written to the radio", "Write did not complete", "Write cancelled"},
+                               {"已写入对讲机", "写入未完成", "写入已取消"}};
+  static const EndNotes kInfo{
+      {"Read the radio information", "Radio information not read", "Reading the radio information cancelled"},
+      {"已读取对讲机信息", "未读取对讲机信息", "读取对讲机信息已取消"}};
+  return mode == LinkMode::ReadAll ? kRead : mode == LinkMode::WriteAll ? kWrite : kInfo;
+}
+
+}  // namespace
+
+void RadioCommands::SessionEnded(LinkMode mode, LinkOutcome outcome) {
   ended_ = true;
   SetBusy(false);
-  if (view_.status) {
+  if (view_.status && mode != LinkMode::Idle) {
+    const EndNotes& notes = NotesFor(mode);
+    const int which = outcome == LinkOutcome::Succeeded ? 0 : outcome == LinkOutcome::Failed ? 1 : 2;
     const bool chinese = state_.app.LanguageId == kLanguageChinese;
-    const int channels = state_.current.channels.ChannelCount;
-    QString note;
-    if (mode == LinkMode::ReadAll) {
-      note = success ? (chinese ? QStringLiteral("已从对讲机读取 %1 个信道")
-                                : QStringLiteral("Read %1 channels from the radio"))
-                           .arg(channels)
-                     : (chinese ? QStringLiteral("读取未完成") : QStringLiteral("Read did not complete"));
-    } else if (mode == LinkMode::WriteAll) {
-      note = success ? (chinese ? QStringLiteral("已写入对讲机") : QStringLiteral("Written to the radio"))
-                     : (chinese ? QStringLiteral("写入未完成") : QStringLiteral("Write did not complete"));
-    } else if (mode == LinkMode::ReadInfo) {
-      note = success ? (chinese ? QStringLiteral("已读取对讲机信息")
-                                : QStringLiteral("Read the radio information"))
-                     : (chinese ? QStringLiteral("读取对讲机信息未完成")
-                                : QStringLiteral("Radio information not read"));
-    }
-    if (!note.isEmpty()) view_.status(note);
+    QString note = QString::fromUtf8(chinese ? notes.chinese[which] : notes.english[which]);
+    if (note.contains(QLatin1String("%1"))) note = note.arg(state_.current.channels.ChannelCount);
+    view_.status(note);
   }
   if (waiting_) waiting_->quit();
 }

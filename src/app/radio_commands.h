@@ -18,7 +18,7 @@ class Notifier;
 class PortList;
 class SerialTransport;
 class ReplyTimer;
-class LinkSession;
+class ProgramLinkSession;
 class FrmProgress;
 
 class RadioCommands : public LinkObserver {
@@ -43,7 +43,7 @@ class RadioCommands : public LinkObserver {
   void ReadInfo();
 
   bool Busy() const;
-  LinkSession& Session() { return *session_; }
+  ProgramLinkSession& Session() { return *session_; }
   // The progress dialog while a full read or write runs.
   FrmProgress* Progress() const;
 
@@ -53,7 +53,7 @@ class RadioCommands : public LinkObserver {
   void Redraw() override;
   void ShowEmbedInfo() override;
   std::optional<std::string> AskPassword(const std::string& current) override;
-  void SessionEnded(LinkMode mode, bool success) override;
+  void SessionEnded(LinkMode mode, LinkOutcome outcome) override;
 
  private:
   // Runs the event loop until the session that just started has ended.
@@ -62,7 +62,7 @@ class RadioCommands : public LinkObserver {
 
   ProgramState& state_;
   View view_;
-  std::unique_ptr<LinkSession> session_;
+  std::unique_ptr<ProgramLinkSession> session_;
   // Owned here; its Qt parent (the main window) outlives the commands.
   std::unique_ptr<FrmProgress> progress_;
   QEventLoop* waiting_ = nullptr;

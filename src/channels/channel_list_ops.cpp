@@ -4,9 +4,6 @@
 #include <array>
 #include <utility>
 
-#include "channels/frequency.h"
-#include "program/program_state.h"
-
 namespace kt740 {
 
 namespace {
@@ -60,31 +57,30 @@ bool ChannelInUse(const ChannelList& channels, int number) {
   return r != nullptr && r->InUse == 1;
 }
 
-void CopyChannel(ProgramState& state, bool skip, int number) {
+void CopyChannel(const ChannelList& channels, ChannelRecord& clipboard, bool skip, int number) {
   if (skip) return;
-  const ChannelRecord* r = FindRecord(state.current.channels, number);
+  const ChannelRecord* r = FindRecord(channels, number);
   if (r != nullptr && r->InUse == 1) {
-    state.ChannelClipboard = *r;
+    clipboard = *r;
   } else {
-    state.ChannelClipboard = ChannelRecord{};  // an empty position was copied
+    clipboard = ChannelRecord{};  // an empty position was copied
   }
 }
 
-void CutChannel(ProgramState& state, bool skip, int number) {
+void CutChannel(ChannelList& channels, ChannelRecord& clipboard, bool skip, int number) {
   if (skip) return;
-  CopyChannel(state, false, number);
-  if (state.ChannelClipboard.InUse == 1) DeleteChannel(state.current.channels, number);
+  CopyChannel(channels, clipboard, false, number);
+  if (clipboard.InUse == 1) DeleteChannel(channels, number);
 }
 
-void PasteChannel(ProgramState& state, bool skip, int number) {
+void PasteChannel(ChannelList& channels, const ChannelRecord& clipboard, bool skip, int number) {
   if (skip) return;
-  ChannelList& channels = state.current.channels;
-  if (state.ChannelClipboard.InUse != 1) {
+  if (clipboard.InUse != 1) {
     DeleteChannel(channels, number);
     return;
   }
   if (number < 1 || number > kChannelVFO) return;  // no such position
-  ChannelRecord record = state.ChannelClipboard;
+  ChannelRecord record = clipboard;
   record.Number = static_cast<int16_t>(number);
   if (ChannelRecord* target = FindRecord(channels, number)) {
     *target = record;
@@ -106,17 +102,6 @@ void DeleteChannel(ChannelList& channels, int number) {
   }
 }
 
-ChannelRecord DefaultChannelRecord(int number) {
-  ChannelRecord r;
-  r.Number = static_cast<int16_t>(number);
-  r.RxFreq = FixedText<9>::From(kNoFrequency);
-  r.Offset = FixedText<9>::From("000000000");
-  r.Name = NulTerminatedText<7>("");
-  r.Step = 5;
-  r.PttIdCode = FixedText<5>::From("00000");
-  return r;
-}
-
 int NearestChannelNumber(const ChannelList& channels, int number) {
   int last = 0;
   for (int i = 0; i < UsedSlots(channels); ++i) {
@@ -128,39 +113,36 @@ int NearestChannelNumber(const ChannelList& channels, int number) {
   return last;
 }
 
-void RepairChannelReferences(ProgramState& state) {
-  const ChannelList& channels = state.current.channels;
-  SignallingSettings& sig = state.current.settings.Signalling;
-
+void RepairChannelReferences(OptionSettings& option, ScanSettings& scan, AlertSettings& alert,
+                             const ChannelList& channels) {
   // Option2 may also name "PA" (200) or "PB" (201), which the function options offer; those
   // stay while the entry exists instead of falling onto a memory channel.
-  const int option2Number = sig.Option.Option2 + 1;
+  const int option2Number = option.Option2 + 1;
   const bool special = option2Number == kChannelPA || option2Number == kChannelPB;
   if (!(special && ChannelInUse(channels, option2Number))) {
     const int n = NearestChannelNumber(channels, option2Number);
-    sig.Option.Option2 = static_cast<int16_t>(n == 0 ? 0 : n - 1);
+    option.Option2 = static_cast<int16_t>(n == 0 ? 0 : n - 1);
   }
 
-  RepairNumberReference(channels, sig.Alert.EmergencyChannel);
-  RepairNumberReference(channels, sig.Scan.PriorityChannel1);
-  RepairNumberReference(channels, sig.Scan.PriorityChannel2);
+  RepairNumberReference(channels, alert.EmergencyChannel);
+  RepairNumberReference(channels, scan.PriorityChannel1);
+  RepairNumberReference(channels, scan.PriorityChannel2);
 }
 
-void RepairSignallingReferences(ProgramState& state, const std::function<void()>& redraw) {
-  ChannelList& channels = state.current.channels;
-  const SignallingSettings& sig = state.current.settings.Signalling;
+void RepairSignallingReferences(ChannelList& channels, const TwoToneSettings& twoTone,
+                                const FiveToneSettings& fiveTone) {
   for (int i = 0; i < UsedSlots(channels); ++i) {
     ChannelRecord& r = Slot(channels, i);
-    if (r.Signalling == 2) r.TwoToneNo = static_cast<int16_t>(EntryInUse(sig.TwoTone.Entries, r.TwoToneNo));
-    if (r.Signalling == 3) r.FiveToneNo = static_cast<int16_t>(EntryInUse(sig.FiveTone.Calls, r.FiveToneNo));
+    if (r.Signalling == signalling::kTwoTone)
+      r.TwoToneNo = static_cast<int16_t>(EntryInUse(twoTone.Entries, r.TwoToneNo));
+    if (r.Signalling == signalling::kFiveTone)
+      r.FiveToneNo = static_cast<int16_t>(EntryInUse(fiveTone.Calls, r.FiveToneNo));
   }
-  if (redraw) redraw();
 }
 
-void RepairAlarmIdReference(ProgramState& state) {
-  SignallingSettings& sig = state.current.settings.Signalling;
-  if (sig.Alert.AlarmIdType != 2) return;
-  sig.Alert.AlarmIdIndex = static_cast<uint8_t>(EntryInUse(sig.FiveTone.Calls, sig.Alert.AlarmIdIndex));
+void RepairAlarmIdReference(AlertSettings& alert, const FiveToneSettings& fiveTone) {
+  if (alert.AlarmIdType != alarm_id_type::kFiveTone) return;
+  alert.AlarmIdIndex = static_cast<uint8_t>(EntryInUse(fiveTone.Calls, alert.AlarmIdIndex));
 }
 
 }  // namespace kt740

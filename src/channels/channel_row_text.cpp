@@ -6,7 +6,7 @@
 #include "core/codepage.h"
 #include "core/decimal_text.h"
 #include "core/fixed_text.h"
-#include "core/profile.h"
+#include "core/language_texts.h"
 
 namespace kt740 {
 namespace {
@@ -21,8 +21,9 @@ constexpr const char* kCtcss[] = {
 constexpr int kDcsCodes = 512;
 
 std::string ToneText(int16_t type, int16_t ctcss, int16_t dcs, int16_t invert, const std::string& none) {
-  if (type == 1) return kCtcss[(ctcss < 0 || ctcss >= static_cast<int>(std::size(kCtcss))) ? 0 : ctcss];
-  if (type == 2) {
+  if (type == tone_type::kCtcss)
+    return kCtcss[(ctcss < 0 || ctcss >= static_cast<int>(std::size(kCtcss))) ? 0 : ctcss];
+  if (type == tone_type::kDcs) {
     std::string text = "D" + DcsListText((dcs < 0 || dcs >= kDcsCodes) ? 0 : dcs);
     if (invert >= 1) text.back() = 'I';
     return text;
@@ -33,22 +34,22 @@ std::string ToneText(int16_t type, int16_t ctcss, int16_t dcs, int16_t invert, c
 // Column 2: the receive text itself, or receive minus / plus the offset in the
 // "#.00000" form.
 std::string TransmitText(const std::string& rx, const std::string& offset, int16_t direction) {
-  if (direction == 0 || rx.empty()) return rx;
+  if (direction == offset_dir::kNone || rx.empty()) return rx;
   const std::optional<double> r = ParseDecimal(rx);
   const std::optional<double> o = ParseDecimal(offset);
   if (!r || !o) return rx;
-  if (direction == 1) return FormatFixed(*r - *o, 0, 5);
-  if (direction == 2) return FormatFixed(*o + *r, 0, 5);
+  if (direction == offset_dir::kMinus) return FormatFixed(*r - *o, 0, 5);
+  if (direction == offset_dir::kPlus) return FormatFixed(*o + *r, 0, 5);
   return rx;
 }
 
 std::string SignallingText(const ChannelRecord& r, const std::string& none) {
   switch (r.Signalling) {
-    case 1:
+    case signalling::kDtmf:
       return "DTMF M" + std::to_string(r.DtmfGroup + 1);
-    case 2:
+    case signalling::kTwoTone:
       return "2tone " + std::to_string(r.TwoToneNo);
-    case 3:
+    case signalling::kFiveTone:
       return "5tone " + std::to_string(r.FiveToneNo);
     default:
       return none;
@@ -57,27 +58,27 @@ std::string SignallingText(const ChannelRecord& r, const std::string& none) {
 
 }  // namespace
 
-ChannelRowLanguage LookUpChannelRowLanguage(const ProgramState& state) {
+ChannelRowLanguage LookUpChannelRowLanguage(const LanguageTexts& texts) {
   ChannelRowLanguage t;
-  t.gridOption = {LangText(state, 1202), LangText(state, 1203)};
-  t.power = {LangText(state, 1204), LangText(state, 1221), LangText(state, 1205)};
-  t.none = LangText(state, 1206);
+  t.gridOption = {texts.Text(1202), texts.Text(1203)};
+  t.power = {texts.Text(1204), texts.Text(1221), texts.Text(1205)};
+  t.none = texts.Text(1206);
   return t;
 }
 
-ChannelRowTexts ChannelGridHeaders(const ProgramState& state) {
-  const std::string tone = LangText(state, 1107);
-  return {LangText(state, 3006),
-          LangText(state, 1101),
-          LangText(state, 1140),
-          LangText(state, 1103),
-          LangText(state, 1104),
-          LangText(state, 1106),
-          LangText(state, 1108),
-          LangText(state, 1109),
-          tone + "\r\n" + LangText(state, 1112),
-          tone + "\r\n" + LangText(state, 1113),
-          LangText(state, 1110)};
+ChannelRowTexts ChannelGridHeaders(const LanguageTexts& texts) {
+  const std::string tone = texts.Text(1107);
+  return {texts.Text(3006),
+          texts.Text(1101),
+          texts.Text(1140),
+          texts.Text(1103),
+          texts.Text(1104),
+          texts.Text(1106),
+          texts.Text(1108),
+          texts.Text(1109),
+          tone + "\r\n" + texts.Text(1112),
+          tone + "\r\n" + texts.Text(1113),
+          texts.Text(1110)};
 }
 
 std::string ChannelRowLabel(int number) {
@@ -109,18 +110,18 @@ std::string DcsListText(int code) {
   return digits + "N";
 }
 
-ChannelRowTexts RenderChannelRow(const ProgramState& state, const ChannelRecord& r,
+ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r,
                                  const ChannelRowLanguage& texts, Notifier* notifier) {
   ChannelRowTexts row;
   row[0] = ChannelRowLabel(r.Number);
-  row[1] = StoredToFreqText(state, r.RxFreq.view(), notifier);
+  row[1] = StoredToFreqText(band, r.RxFreq.view(), notifier);
   row[2] = TransmitText(row[1], StoredToOffsetText(r.Offset.view(), notifier), r.OffsetDir);
   row[3] = Cp1252ToUtf8(r.Name.trimmed());
   row[4] = (r.Step >= 0 && r.Step < static_cast<int>(std::size(kSteps))) ? kSteps[r.Step] : "";
   // A value above 2 shows as 20K; so does any other value outside the list.
-  row[5] = r.Bandwidth == 0 ? "25K" : r.Bandwidth == 2 ? "12.5K" : "20K";
+  row[5] = r.Bandwidth == bandwidth::k25K ? "25K" : r.Bandwidth == bandwidth::k12_5K ? "12.5K" : "20K";
   row[6] = texts.gridOption[r.GridOption == 1 ? 1 : 0];
-  row[7] = texts.power[(r.TxPower >= 0 && r.TxPower <= 2) ? r.TxPower : 0];
+  row[7] = texts.power[(r.TxPower >= tx_power::kLevel1 && r.TxPower <= tx_power::kLevel3) ? r.TxPower : 0];
   row[8] = ToneText(r.Tone1Type, r.Tone1Ctcss, r.Tone1Dcs, r.Tone1Invert, texts.none);
   row[9] = ToneText(r.Tone2Type, r.Tone2Ctcss, r.Tone2Dcs, r.Tone2Invert, texts.none);
   row[10] = SignallingText(r, texts.none);

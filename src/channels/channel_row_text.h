@@ -8,10 +8,11 @@
 #include <string>
 
 #include "image/channel_record.h"
+#include "image/settings_record.h"
 
 namespace kt740 {
 
-struct ProgramState;
+class LanguageTexts;
 class Notifier;
 
 constexpr int kGridColumns = 11;
@@ -24,11 +25,11 @@ struct ChannelRowLanguage {
   std::string none;                       // 1206
 };
 
-ChannelRowLanguage LookUpChannelRowLanguage(const ProgramState& state);
+ChannelRowLanguage LookUpChannelRowLanguage(const LanguageTexts& texts);
 
 // Header texts of the eleven columns; the tone headers hold CR LF between their
 // two lines.
-ChannelRowTexts ChannelGridHeaders(const ProgramState& state);
+ChannelRowTexts ChannelGridHeaders(const LanguageTexts& texts);
 
 // 1..200, "PA", "PB", "VFO".
 std::string ChannelRowLabel(int number);
@@ -38,11 +39,10 @@ std::span<const char* const> StepListTexts();   // 10 items, "2.5K" .. "50K"
 std::span<const char* const> CtcssListTexts();  // 51 items, "62.5" .. "254.1"
 std::string DcsListText(int code);              // octal, three digits, then "N": 19 -> "023N"
 
-// The row for r, in the row r.Number. Texts are UTF-8. A stored frequency that
-// is not a number reports "Not IsNumeric" through `notifier` (nullptr:
-// silently). Out-of-list values render as the grid shows them; the record is
-// never changed.
-ChannelRowTexts RenderChannelRow(const ProgramState& state, const ChannelRecord& r,
+// The row for r, in the row r.Number, with the working band limits. Texts are UTF-8. A stored
+// frequency that is not a number reports "Not IsNumeric" through `notifier` (nullptr:
+// silently). Out-of-list values render as the grid shows them; the record is never changed.
+ChannelRowTexts RenderChannelRow(const BandLimits& band, const ChannelRecord& r,
                                  const ChannelRowLanguage& texts, Notifier* notifier);
 
 }  // namespace kt740

@@ -7,22 +7,20 @@
 
 #include "core/decimal_text.h"
 #include "core/fixed_text.h"
+#include "core/language_texts.h"
 #include "core/notifier.h"
 #include "image/encodings.h"
-#include "program/band_text.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 
 namespace {
 
 constexpr int kStoredDecimals = 5;  // stored texts count 10 Hz units: MHz x 100000
-constexpr int64_t kStoredMax = 999999999;
 constexpr int kTextOutOfBand = 2001;
 constexpr char kNotNumeric[] = "Not IsNumeric";
 
-void WarnOutOfBand(const ProgramState& state, Notifier* warn) {
-  if (warn) warn->Message(LangText(state, kTextOutOfBand), Icon::Warning);
+void WarnOutOfBand(const BandWarning& warn) {
+  if (warn.notifier) warn.notifier->Message(warn.text, Icon::Warning);
 }
 
 std::string FrequencyDisplay(double mhz) {
@@ -62,46 +60,34 @@ double SnapToGrid(double mhz, double lowEdge) {
   return static_cast<double>(result) / 100000.0;
 }
 
-double CheckInBand(const ProgramState& state, double mhz, double low, double high, Notifier* warn) {
+double CheckInBand(double mhz, double low, double high, const BandWarning& warn) {
   if (mhz < low) {
-    WarnOutOfBand(state, warn);
+    WarnOutOfBand(warn);
     return low;
   }
   if (mhz <= high) return SnapToGrid(mhz, low);
-  WarnOutOfBand(state, warn);  // also NaN, which compares with nothing
+  WarnOutOfBand(warn);  // also NaN, which compares with nothing
   return high;
 }
 
-std::string BandFreqText(const ProgramState& state, std::string_view text, double low, double high,
-                         Notifier* warn) {
-  if (const auto value = ParseDecimal(text))
-    return FrequencyDisplay(CheckInBand(state, *value, low, high, warn));
-  WarnOutOfBand(state, warn);
+std::string BandFreqText(std::string_view text, double low, double high, const BandWarning& warn) {
+  if (const auto value = ParseDecimal(text)) return FrequencyDisplay(CheckInBand(*value, low, high, warn));
+  WarnOutOfBand(warn);
   return FrequencyDisplay(low);
 }
 
 }  // namespace
 
-std::string FreqTextToStored(std::string_view mhzText) {
-  if (mhzText.find_first_not_of(' ') == std::string_view::npos) return {};
-  if (!IsNumericText(mhzText)) return {};
-  // Places beyond the fifth are dropped, never rounded: 145.123456 is 145.12345.
-  const auto scaled = ScaleTruncated(mhzText, kStoredDecimals);
-  int64_t value = 0;
-  if (scaled) {
-    value = std::clamp<int64_t>(*scaled, 0, kStoredMax);
-  } else {
-    value = mhzText.find('-') == std::string_view::npos ? kStoredMax : 0;  // too many digits
-  }
-  return FormatScaled(value, 0, 9);
+BandWarning OutOfBandWarning(Notifier* notifier, const LanguageTexts& texts) {
+  return {notifier, texts.Text(kTextOutOfBand)};
 }
 
-std::string StoredToFreqText(const ProgramState& state, std::string_view stored, Notifier* notifier) {
+std::string StoredToFreqText(const BandLimits& band, std::string_view stored, Notifier* notifier) {
   const std::string trimmed = TrimText(stored);
   if (trimmed.empty() || trimmed == kNoFrequency) return {};
   if (const auto value = StoredValue(trimmed)) return FrequencyDisplay(*value);
   if (notifier) notifier->Message(kNotNumeric, Icon::None);
-  return ShortestDecimal(state.app.WorkingLimits.RxLow);
+  return ShortestDecimal(band.RxLow);
 }
 
 std::string StoredToOffsetText(std::string_view stored, Notifier* notifier) {
@@ -112,43 +98,39 @@ std::string StoredToOffsetText(std::string_view stored, Notifier* notifier) {
   return FormatScaled(0, kStoredDecimals, 1);
 }
 
-double SnapRxFreq(const ProgramState& state, double mhz) {
-  return SnapToGrid(mhz, state.app.WorkingLimits.RxLow);
+double SnapRxFreq(const BandLimits& band, double mhz) {
+  return SnapToGrid(mhz, band.RxLow);
 }
 
-double SnapTxFreq(const ProgramState& state, double mhz) {
-  return SnapToGrid(mhz, state.app.WorkingLimits.TxLow);
+double SnapTxFreq(const BandLimits& band, double mhz) {
+  return SnapToGrid(mhz, band.TxLow);
 }
 
-double CheckRxFreq(const ProgramState& state, double mhz, Notifier* warn) {
-  const BandLimits& band = state.app.WorkingLimits;
-  return CheckInBand(state, mhz, band.RxLow, band.RxHigh, warn);
+double CheckRxFreq(const BandLimits& band, double mhz, const BandWarning& warn) {
+  return CheckInBand(mhz, band.RxLow, band.RxHigh, warn);
 }
 
-double CheckTxFreq(const ProgramState& state, double mhz, Notifier* warn) {
-  const BandLimits& band = state.app.WorkingLimits;
-  return CheckInBand(state, mhz, band.TxLow, band.TxHigh, warn);
+double CheckTxFreq(const BandLimits& band, double mhz, const BandWarning& warn) {
+  return CheckInBand(mhz, band.TxLow, band.TxHigh, warn);
 }
 
-std::string RxFreqText(const ProgramState& state, std::string_view text, Notifier* warn) {
-  const BandLimits& band = state.app.WorkingLimits;
-  return BandFreqText(state, text, band.RxLow, band.RxHigh, warn);
+std::string RxFreqText(const BandLimits& band, std::string_view text, const BandWarning& warn) {
+  return BandFreqText(text, band.RxLow, band.RxHigh, warn);
 }
 
-std::string TxFreqText(const ProgramState& state, std::string_view text, Notifier* warn) {
-  const BandLimits& band = state.app.WorkingLimits;
-  return BandFreqText(state, text, band.TxLow, band.TxHigh, warn);
+std::string TxFreqText(const BandLimits& band, std::string_view text, const BandWarning& warn) {
+  return BandFreqText(text, band.TxLow, band.TxHigh, warn);
 }
 
-std::string OffsetText(const ProgramState& state, std::string_view offset, std::string_view rx, int direction,
-                       Notifier* warn) {
+std::string OffsetText(const BandLimits& band, std::string_view offset, std::string_view rx, int direction,
+                       const BandWarning& warn) {
   const std::string zero = FormatScaled(0, kStoredDecimals, 3);
   const auto offsetValue = ParseDecimal(offset);
   const auto rxValue = ParseDecimal(rx);
   if (!offsetValue || !rxValue) return zero;
   const double magnitude = std::fabs(*offsetValue);
-  const bool minus = direction == 1;
-  const double tx = CheckTxFreq(state, minus ? *rxValue - magnitude : *rxValue + magnitude, warn);
+  const bool minus = direction == offset_dir::kMinus;
+  const double tx = CheckTxFreq(band, minus ? *rxValue - magnitude : *rxValue + magnitude, warn);
   // Work on the 10 Hz counts so that the difference is exact.
   const auto txCount = ScaleHalfEven(tx, kStoredDecimals);
   const auto rxCount = ScaleHalfEven(*rxValue, kStoredDecimals);

@@ -5,12 +5,13 @@
 #include <ostream>
 
 #include "cli/cli_notifier.h"
-#include "link/link_session.h"
 #include "link/port_list.h"
 #include "platform/qt_reply_timer.h"
 #include "platform/qt_serial_transport.h"
 #include "platform/system_port_list.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
+#include "program/startup.h"
 
 namespace kt740 {
 namespace {
@@ -99,9 +100,9 @@ void CliLinkObserver::PasswordRefused() {
   ctx_.err << "kt740-cli " << verb_ << ": the programming password is wrong\n";
 }
 
-void CliLinkObserver::SessionEnded(LinkMode, bool ok) {
+void CliLinkObserver::SessionEnded(LinkMode, LinkOutcome outcome) {
   ended = true;
-  success = ok;
+  success = outcome == LinkOutcome::Succeeded;
   if (onEnded) onEnded();
 }
 
@@ -124,14 +125,14 @@ bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const
 }
 
 bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext& ctx, const char* verb,
-                    const std::function<bool(LinkSession&)>& start, MemoryImage* imageRead) {
+                    const std::function<bool(ProgramLinkSession&)>& start, MemoryImage* imageRead) {
   if (!ChoosePort(state, options.port, ctx, verb)) return false;
   CliNotifier notifier(ctx.err);
   notifier.retriesLeft = options.retries;
   CliLinkObserver observer(ctx, options.password, verb);
   QtSerialTransport transport;
   QtReplyTimer timer;
-  LinkSession session(state, transport, timer, notifier, observer);
+  ProgramLinkSession session(state, transport, timer, notifier, observer);
   QEventLoop loop;
   observer.onEnded = [&loop] { loop.quit(); };
   if (!start(session)) return false;

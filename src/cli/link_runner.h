@@ -17,7 +17,7 @@
 namespace kt740 {
 
 struct ProgramState;
-class LinkSession;
+class ProgramLinkSession;
 
 struct LinkOptions {
   QString port;
@@ -43,7 +43,7 @@ class CliLinkObserver : public LinkObserver {
   void CloseProgress() override;
   std::optional<std::string> AskPassword(const std::string& current) override;
   void PasswordRefused() override;
-  void SessionEnded(LinkMode mode, bool success) override;
+  void SessionEnded(LinkMode mode, LinkOutcome outcome) override;
   void ImageRead(const MemoryImage& image) override { imageRead = image; }
 
   std::function<void()> onEnded;
@@ -67,6 +67,6 @@ bool ChoosePort(ProgramState& state, const QString& port, CliContext& ctx, const
 // Runs one session: `start` opens it (StartReadAll ...), then the event loop turns until it
 // ends. True when it ended with success.
 bool RunLinkSession(ProgramState& state, const LinkOptions& options, CliContext& ctx, const char* verb,
-                    const std::function<bool(LinkSession&)>& start, MemoryImage* imageRead = nullptr);
+                    const std::function<bool(ProgramLinkSession&)>& start, MemoryImage* imageRead = nullptr);
 
 }  // namespace kt740

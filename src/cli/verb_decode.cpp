@@ -6,12 +6,12 @@
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
-#include "files/data_file.h"
-#include "files/snapshot.h"
 #include "image/memory_image.h"
 #include "program/band_text.h"
 #include "program/comm_data.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 namespace kt740 {
 
@@ -47,7 +47,10 @@ int RunDecodeVerb(const QStringList& rawArgs, CliContext& ctx) {
   state->app.Untitled = true;
   TakeSnapshot(*state);
 
-  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "decode", "cannot save " + output);
+  if (!SaveDataFile(*state, notifier, output)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
   return kExitOk;
 }
 

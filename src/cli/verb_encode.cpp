@@ -5,9 +5,9 @@
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
 #include "core/safe_file.h"
-#include "files/data_file.h"
 #include "image/memory_image.h"
 #include "program/comm_data.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 
 namespace kt740 {
@@ -30,7 +30,10 @@ int RunEncodeVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
-  if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "encode", "cannot open " + input);
+  if (!OpenDataFile(*state, notifier, input)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
 
   ClearImage(state->image);
   state->CommDataOK = true;

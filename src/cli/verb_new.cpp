@@ -4,7 +4,7 @@
 #include "cli/cli_startup.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 
 namespace kt740 {
@@ -26,7 +26,10 @@ int RunNewVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
-  if (!SaveDataFile(*state, notifier, output)) return Failure(ctx, "new", "cannot save " + output);
+  if (!SaveDataFile(*state, notifier, output)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
   return kExitOk;
 }
 

@@ -6,9 +6,9 @@
 #include "cli/cli_startup.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
-#include "files/data_file.h"
-#include "link/link_commands.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace kt740 {
 namespace {

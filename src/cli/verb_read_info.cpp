@@ -3,19 +3,11 @@
 #include "cli/cli_startup.h"
 #include "cli/link_runner.h"
 #include "cli/verbs.h"
-#include "core/codepage.h"
-#include "core/fixed_text.h"
-#include "link/link_commands.h"
+#include "program/embed_info_lines.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 
 namespace kt740 {
-namespace {
-
-std::string Shown(std::string_view field) {
-  return Cp1252ToUtf8(TrimText(field));
-}
-
-}  // namespace
 
 int RunReadInfoVerb(const QStringList& rawArgs, CliContext& ctx) {
   const auto specs = LinkOptionSpecs(false, {});
@@ -36,26 +28,16 @@ int RunReadInfoVerb(const QStringList& rawArgs, CliContext& ctx) {
     return UsageError(ctx, "read-info", "unexpected argument " + args.positional.front().toStdString());
   auto state = StartCliProgram(ctx, StartupMode::Full);
   if (!RunLinkSession(*state, options, ctx, "read-info", StartReadInfo)) return kExitFailed;
-  const EmbedInfo& e = state->embedInfo;
-  const struct {
-    const char* label;
-    std::string value;
-  } rows[] = {
-      {"Area Code", Shown(e.InfoCode)},
-      {"Manufacture Code", Shown(e.InfoText3.view())},
-      {"User Code", Shown(e.InfoText4.view())},
-      {"Radio Type", state->app.ModelDisplayName},
-      {"Serial Number", Shown(e.InfoText1.view())},
-      {"Producted Date", Shown(e.InfoText2.view())},
-      {"Maintained Date", Shown(e.InfoText5.view())},
-      {"Version", state->app.InfoVersionText},
-      {"Maintained Description", Shown(e.InfoText10.view())},
-      {"Dealer Code", Shown(e.InfoText6.view())},
-      {"Stock Date", Shown(e.InfoText7.view())},
-      {"Sell Date", Shown(e.InfoText8.view())},
-      {"Seller", Shown(e.InfoText9.view())},
+  // The command line's order, which its users' scripts read; the labels are the dialog's.
+  constexpr EmbedInfoField kRows[] = {
+      EmbedInfoField::AreaCode,       EmbedInfoField::ManufactureCode, EmbedInfoField::UserCode,
+      EmbedInfoField::RadioType,      EmbedInfoField::SerialNumber,    EmbedInfoField::ProductedDate,
+      EmbedInfoField::MaintainedDate, EmbedInfoField::Version,         EmbedInfoField::MaintainedDescription,
+      EmbedInfoField::DealerCode,     EmbedInfoField::StockDate,       EmbedInfoField::SellDate,
+      EmbedInfoField::Seller,
   };
-  for (const auto& r : rows) ctx.out << r.label << ": " << r.value << "\n";
+  for (const EmbedInfoField field : kRows)
+    ctx.out << EmbedInfoLabel(field, kLanguageEnglish) << ": " << EmbedInfoValue(*state, field) << "\n";
   return kExitOk;
 }
 

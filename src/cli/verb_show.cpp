@@ -1,12 +1,12 @@
 #include <ostream>
 
-#include "channels/channel_row_text.h"
 #include "cli/cli_notifier.h"
 #include "cli/cli_startup.h"
 #include "cli/text_table.h"
 #include "cli/verb_args.h"
 #include "cli/verbs.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 
 namespace kt740 {
@@ -57,7 +57,10 @@ int RunShowVerb(const QStringList& rawArgs, CliContext& ctx) {
 
   auto state = StartCliProgram(ctx, StartupMode::ReadOnly);
   CliNotifier notifier(ctx.err);
-  if (!OpenDataFile(*state, notifier, input)) return Failure(ctx, "show", "cannot open " + input);
+  if (!OpenDataFile(*state, notifier, input)) {
+    // The notifier has printed the file error and its reason.
+    return kExitFailed;
+  }
 
   std::vector<TextRow> rows{Shown(ChannelGridHeaders(*state))};
   const ChannelRowLanguage language = LookUpChannelRowLanguage(*state);

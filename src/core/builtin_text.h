@@ -22,9 +22,13 @@ enum class BuiltIn {
   TextDataFile,
   TextClose,
   TextHelp,
+  TextReadCancelled,
+  TextWriteCancelled,
+  TextInfoCancelled,
+  Count,  // the number of entries; the table is checked against it
 };
 
-// languageId 2 is Chinese, anything else English. UTF-8.
+// Chinese for LanguageId::Chinese, anything else English. UTF-8.
 const std::string& BuiltInText(BuiltIn entry, int languageId);
 
 }  // namespace kt740

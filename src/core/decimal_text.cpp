@@ -127,4 +127,11 @@ std::string FormatFixed(double value, int integerDigits, int decimals) {
   return FormatScaled(ScaleHalfEven(value, decimals).value_or(0), decimals, integerDigits);
 }
 
+std::string ShortestDecimal(double value) {
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
 }  // namespace kt740

@@ -26,6 +26,9 @@ std::optional<int64_t> ScaleHalfEven(double value, int decimals);
 // "#.00000" format has): (14550000, 5, 3) gives "145.50000", (50000, 5, 0) gives ".50000".
 std::string FormatScaled(int64_t scaled, int decimals, int integerDigits);
 
+// Shortest decimal form that reads back as the same double: 136, 136.5, 173.9975.
+std::string ShortestDecimal(double value);
+
 // value rounded half to even at `decimals` places and formatted as FormatScaled does; a value
 // that cannot be scaled (NaN, infinite, huge) formats as zero.
 std::string FormatFixed(double value, int integerDigits, int decimals);

@@ -1,8 +1,6 @@
 #include "core/ini_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "core/safe_file.h"
 
@@ -61,11 +59,9 @@ IniDocument IniDocument::Parse(std::string_view text) {
 }
 
 IniDocument IniDocument::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return Parse(buffer.str());
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) return {};
+  return Parse(*text);
 }
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {

@@ -2,8 +2,7 @@
 
 #include <filesystem>
 
-#include "program/app_state.h"
-#include "program/program_state.h"
+#include "core/utf8_path.h"
 
 namespace kt740 {
 
@@ -26,37 +25,17 @@ const IniDocument& TextCatalog::Document(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
   long long stamp = -1;
-  const auto time = fs::last_write_time(path, ec);
+  const fs::path p = PathFromUtf8(path);
+  const auto time = fs::last_write_time(p, ec);
   if (!ec)
     stamp = static_cast<long long>(time.time_since_epoch().count()) ^
-            static_cast<long long>(fs::file_size(path, ec));
+            static_cast<long long>(fs::file_size(p, ec));
   Entry& entry = cache_[path];
   if (!entry.doc || entry.stamp != stamp) {
     entry.doc = std::make_shared<IniDocument>(IniDocument::Load(path));
     entry.stamp = stamp;
   }
   return *entry.doc;
-}
-
-std::string LanguageFilePath(const AppState& app) {
-  return (std::filesystem::path(app.folders.programDir) / app.LanguagePath).string();
-}
-
-std::string LangText(const AppState& app, TextCatalog& catalog, int id) {
-  return ReadProfileText(catalog.Document(LanguageFilePath(app)), "OTHER", std::to_string(id), 255);
-}
-
-std::string LangSectionText(const AppState& app, TextCatalog& catalog, std::string_view section,
-                            std::string_view key) {
-  return ReadProfileText(catalog.Document(LanguageFilePath(app)), section, key, 255);
-}
-
-std::string LangText(const ProgramState& state, int id) {
-  return LangText(state.app, state.texts, id);
-}
-
-std::string LangSectionText(const ProgramState& state, std::string_view section, std::string_view key) {
-  return LangSectionText(state.app, state.texts, section, key);
 }
 
 }  // namespace kt740

@@ -1,4 +1,4 @@
-// Profile reads with the program's buffer rules, and the language-text lookup.
+// Profile reads with the program's buffer rules, and the parsed language files.
 #pragma once
 
 #include <map>
@@ -9,9 +9,6 @@
 #include "core/ini_file.h"
 
 namespace kt740 {
-
-struct AppState;
-struct ProgramState;
 
 // Reads a value into a buffer of bufferSize spaces as the profile reader does: the value is cut
 // to bufferSize - 1 characters, surrounding spaces are trimmed and the terminating NUL dropped.
@@ -31,18 +28,5 @@ class TextCatalog {
   };
   std::map<std::string, Entry> cache_;
 };
-
-// Full path of the language file in use.
-std::string LanguageFilePath(const AppState& app);
-
-// Section "OTHER", key = decimal id, buffer 255 (values cut to 254 characters).
-std::string LangText(const AppState& app, TextCatalog& catalog, int id);
-// The same read pattern for the sections "MSG" and "OPTION" (keys may be hexadecimal-looking).
-std::string LangSectionText(const AppState& app, TextCatalog& catalog, std::string_view section,
-                            std::string_view key);
-
-// The same, with the state's own catalog.
-std::string LangText(const ProgramState& state, int id);
-std::string LangSectionText(const ProgramState& state, std::string_view section, std::string_view key);
 
 }  // namespace kt740

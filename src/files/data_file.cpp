@@ -2,77 +2,69 @@
 
 #include <array>
 
-#include "core/builtin_text.h"
-#include "core/notifier.h"
 #include "files/file_format.h"
-#include "files/snapshot.h"
-#include "program/program_state.h"
 
 namespace kt740 {
-namespace {
 
-void ShowFileError(const ProgramState& state, Notifier& notifier) {
-  notifier.Message(BuiltInText(BuiltIn::TextFileError, state.app.LanguageId), Icon::None);
-}
-
-}  // namespace
-
-bool ReadConfigurationFiles(FileOps& ops, const std::string& path, Configuration& into) {
+ConfigurationRead ReadConfigurationFiles(FileOps& ops, const std::string& path, Configuration& into) {
+  ConfigurationRead result;
   const ReadResult dat = ops.Read(path, kDataFileSize);
-  if (dat.status != ReadStatus::Ok) return false;
+  if (dat.status != ReadStatus::Ok) {
+    result.error = ReadError(path, dat);
+    return result;
+  }
   int count = 0;
-  if (DecodeDataFile(dat.bytes, into.settings, count) != FileDamage::None) return false;
-  const ReadResult fre =
-      ops.Read(ChannelFileName(path), kChannelFileRecordSize * static_cast<std::size_t>(count));
+  if (const FileDamage damage = DecodeDataFile(dat.bytes, into.settings, count); damage != FileDamage::None) {
+    const long long number =
+        damage == FileDamage::ShortDataFile ? static_cast<long long>(dat.bytes.size()) : count;
+    result.error = DamageError(path, damage, number);
+    return result;
+  }
+  const std::string channelPath = ChannelFileName(path);
+  const ReadResult fre = ops.Read(channelPath, kChannelFileRecordSize * static_cast<std::size_t>(count));
   // A channel file that exists but cannot be read is an error: loading it as empty would
   // make the next save overwrite the channels with nothing.
-  if (fre.status == ReadStatus::Failed) return false;
-  return DecodeChannelFile(fre.bytes, count, into.channels) == FileDamage::None;
+  if (fre.status == ReadStatus::Failed) {
+    result.error = ReadError(channelPath, fre);
+    return result;
+  }
+  result.channelFileMissing = fre.status == ReadStatus::Missing && count > 0;
+  int badNumber = 0;
+  if (const FileDamage damage = DecodeChannelFile(fre.bytes, count, into.channels, &badNumber);
+      damage != FileDamage::None)
+    result.error = DamageError(channelPath, damage, badNumber);
+  return result;
 }
 
-bool SaveDataFile(ProgramState& state, Notifier& notifier, const std::string& path, FileOps& ops) {
+FileError WriteConfigurationFiles(FileOps& ops, const std::string& path, const Configuration& config) {
   const std::string channelPath = ChannelFileName(path);
   // A data file named like its own channel file (x.fre) would be overwritten by it.
-  if (channelPath == path) {
-    ShowFileError(state, notifier);
-    return false;
-  }
-  const Configuration previous = state.snapshot;
-  TakeSnapshot(state);
-  const Configuration& snap = state.snapshot;
+  if (channelPath == path) return {FileFailure::OwnChannelFile, path, {}, FileDamage::None, 0};
   // The data file goes last: until it is replaced the old pair stays whole.
   std::array<FileReplacement, 2> files{{
-      {channelPath, EncodeChannelFile(snap.channels)},
-      {path, EncodeDataFile(snap.settings, snap.channels.ChannelCount)},
+      {channelPath, EncodeChannelFile(config.channels)},
+      {path, EncodeDataFile(config.settings, config.channels.ChannelCount)},
   }};
-  if (!ReplaceFiles(ops, files)) {
-    state.snapshot = previous;
-    ShowFileError(state, notifier);
-    return false;
-  }
-  state.app.CurrentFileName = path;
-  state.app.Untitled = false;
-  return true;
+  ReplaceFailure failure;
+  if (!ReplaceFiles(ops, files, &failure)) return ReplaceError(failure);
+  return {};
 }
 
-bool SaveDataFile(ProgramState& state, Notifier& notifier, FileOps& ops) {
-  const std::string path = state.app.CurrentFileName;
-  return SaveDataFile(state, notifier, path, ops);
+FileError ReadBookFile(FileOps& ops, const std::string& path, CommuBook& book) {
+  const ReadResult file = ops.Read(path, kBookFileSize);
+  if (file.status != ReadStatus::Ok) return ReadError(path, file);
+  CommuBook loaded = book;
+  if (const FileDamage damage = DecodeBookFile(file.bytes, loaded); damage != FileDamage::None)
+    return DamageError(path, damage, static_cast<long long>(file.bytes.size()));
+  book = loaded;
+  return {};
 }
 
-bool OpenDataFile(ProgramState& state, Notifier& notifier, const std::string& path, FileOps& ops) {
-  Configuration loaded = state.snapshot;
-  if (!ReadConfigurationFiles(ops, path, loaded)) {
-    ShowFileError(state, notifier);
-    return false;
-  }
-  // The model code stored in the file is not used.
-  loaded.settings.ModelCode = state.app.ModelCode;
-  state.snapshot = loaded;
-  RestoreSnapshot(state);
-  state.app.CurrentFileName = path;
-  state.app.Untitled = false;
-  return true;
+FileError WriteBookFile(FileOps& ops, const std::string& path, const CommuBook& book) {
+  FileReplacement file{path, EncodeBookFile(book)};
+  ReplaceFailure failure;
+  if (!ReplaceFiles(ops, {&file, 1}, &failure)) return ReplaceError(failure);
+  return {};
 }
 
 }  // namespace kt740

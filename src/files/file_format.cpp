@@ -43,7 +43,10 @@ FileDamage DecodeDataFile(std::string_view bytes, SettingsRecord& settings, int&
   int16_t count = 0;
   const DataFileRecord<SettingsRecord, int16_t> record{settings, count};
   if (!ReadRecordBytes(bytes.substr(0, kDataFileSize), record)) return FileDamage::ShortDataFile;
-  if (count < 0 || count > kChannelSlots) return FileDamage::ChannelCountRange;
+  if (count < 0 || count > kChannelSlots) {
+    channelCount = count;
+    return FileDamage::ChannelCountRange;
+  }
   const BandLimits& b = settings.Bands;
   for (double limit : {b.RxLow, b.RxHigh, b.TxLow, b.TxHigh}) {
     if (!std::isfinite(limit)) return FileDamage::BandLimitNotFinite;
@@ -52,7 +55,7 @@ FileDamage DecodeDataFile(std::string_view bytes, SettingsRecord& settings, int&
   return FileDamage::None;
 }
 
-FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels) {
+FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels, int* badNumber) {
   const auto whole = static_cast<int>(bytes.size() / kChannelFileRecordSize);
   const int loaded = std::min(count, whole);
   std::array<bool, kChannelSlots + 1> seen{};
@@ -61,6 +64,7 @@ FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& cha
     ReadRecordBytes(bytes.substr(static_cast<std::size_t>(i) * kChannelFileRecordSize), r);
     // Numbers place records in the radio and index its maps: one outside the list or a
     // repeated one would corrupt an encode, so such a file is damaged.
+    if (badNumber) *badNumber = r.Number;
     if (r.Number < 1 || r.Number > kChannelSlots) return FileDamage::ChannelNumberRange;
     if (seen[static_cast<std::size_t>(r.Number)]) return FileDamage::ChannelNumberRepeat;
     seen[static_cast<std::size_t>(r.Number)] = true;

@@ -36,13 +36,16 @@ enum class FileDamage {
 };
 
 // Record 1 of a data file: the settings and the stored channel count. Bytes past the first
-// 8667 are ignored. On damage `settings` may be partly filled: decode into a copy.
+// 8667 are ignored. On damage `settings` may be partly filled: decode into a copy. With
+// ChannelCountRange, channelCount holds the stored count.
 FileDamage DecodeDataFile(std::string_view bytes, SettingsRecord& settings, int& channelCount);
 
 // Reads up to `count` records into slots 0.. of `channels` and sets its ChannelCount to the
 // number of whole records the bytes hold (a missing or short channel file loads fewer
 // channels, never a partial record). Slots past the loaded count keep their contents.
-FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels);
+// With ChannelNumberRange or ChannelNumberRepeat, *badNumber is the Number of the record.
+FileDamage DecodeChannelFile(std::string_view bytes, int count, ChannelList& channels,
+                             int* badNumber = nullptr);
 
 // The first 1792 bytes, entries taken as they are.
 FileDamage DecodeBookFile(std::string_view bytes, CommuBook& book);

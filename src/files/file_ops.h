@@ -7,18 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/safe_file.h"
+
 namespace kt740 {
-
-enum class ReadStatus { Ok, Missing, Failed };
-
-struct ReadResult {
-  ReadStatus status = ReadStatus::Missing;
-  std::string bytes;
-};
 
 class FileOps {
  public:
-  static constexpr std::size_t kWholeFile = static_cast<std::size_t>(-1);
+  static constexpr std::size_t kWholeFile = kt740::kWholeFile;
 
   virtual ~FileOps() = default;
   // At most `limit` bytes from the start of the file. Missing only when nothing exists at
@@ -29,11 +24,6 @@ class FileOps {
   // Replaces `to` by `from` in one step, keeping the permissions `to` had.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
   virtual void Remove(const std::string& path) = 0;
-};
-
-enum class DiskSync {
-  ToDisk,    // each new file reaches the device before it replaces the old one
-  ToSystem,  // the bytes are handed to the operating system only
 };
 
 // The real file system. ToDisk costs a device flush per file (milliseconds) and guards against
@@ -56,6 +46,12 @@ struct FileReplacement {
 //    files already replaced get their old contents back (or are removed when they did not
 //    exist before) and the remaining temporaries are removed.
 // Only a crash between two renames of step 3 can leave the files of one save mixed.
-bool ReplaceFiles(FileOps& ops, std::span<FileReplacement> files);
+enum class ReplaceStep { ReadOld, Write, Rename };
+struct ReplaceFailure {
+  std::string path;  // the file whose step failed
+  ReplaceStep step = ReplaceStep::Write;
+  std::string reason;  // the system's reason, when the seam gave one
+};
+bool ReplaceFiles(FileOps& ops, std::span<FileReplacement> files, ReplaceFailure* failure = nullptr);
 
 }  // namespace kt740

@@ -1,102 +1,120 @@
 #include "files/snapshot.h"
 
 #include <algorithm>
-#include <tuple>
+#include <bit>
+#include <span>
+#include <string>
+#include <type_traits>
 
-#include "program/band_text.h"
-#include "program/program_state.h"
+#include "files/file_layout.h"
+#include "files/record_bytes.h"
 
 namespace kt740 {
 namespace {
 
-void CopyChannels(const ChannelList& from, ChannelList& to) {
-  std::copy_n(from.records.begin(), from.ChannelCount, to.records.begin());
-  to.ChannelCount = from.ChannelCount;
+// The DTMF codes whose digits past their length are filler: code field -> its length field,
+// which the layout lists right after it.
+constexpr std::string_view kCountedCodes[] = {"CodeDigits", "PttIdBeginCode", "PttIdEndCode", "KillCode",
+                                              "StunCode"};
+
+bool Listed(std::span<const std::string_view> names, std::string_view name) {
+  return std::ranges::find(names, name) != names.end();
 }
 
-// The integer fields IsModified compares: all but Number, Tone1DcsHigh, Tone2DcsHigh (the
-// encoder recomputes them), AuxOption and the spare after FiveToneNo.
-bool SameChannelIntegers(const ChannelRecord& a, const ChannelRecord& b) {
-  auto key = [](const ChannelRecord& r) {
-    return std::tie(r.InUse, r.ScanSkip, r.Step, r.TxInhibit, r.Bandwidth, r.Tone2Invert, r.GridOption,
-                    r.Spare1, r.Spare2, r.OffsetDir, r.TxPower, r.Talkaround, r.Tone1Invert, r.Compander,
-                    r.Spare3, r.Tone2Type, r.Tone1Type, r.Tone2Ctcss, r.Tone1Ctcss, r.Tone2Dcs, r.Tone1Dcs,
-                    r.Signalling, r.Spare4, r.TwoToneNo, r.FiveToneNo, r.Reverse, r.Scrambler, r.DtmfPttId,
-                    r.FiveTonePttId, r.SquelchMode, r.DtmfGroup, r.ExtraDisplay, r.BusyLock, r.PttIdDecode);
-  };
-  return key(a) == key(b);
-}
+// The bytes of a record as IsModified compares them: the file layout, member by member, less the
+// fields left out, with trimmed channel texts and counted codes cut to their length.
+class ComparisonKey {
+ public:
+  explicit ComparisonKey(bool channel) : channel_(channel) {}
+  std::string bytes;
 
-bool SameChannel(const ChannelRecord& a, const ChannelRecord& b) {
-  return a.Name.trimmed() == b.Name.trimmed() && a.RxFreq.trimmed() == b.RxFreq.trimmed() &&
-         a.Offset.trimmed() == b.Offset.trimmed() && a.PttIdCode.trimmed() == b.PttIdCode.trimmed() &&
-         SameChannelIntegers(a, b);
-}
-
-// A code's digits past its length are filler and do not count.
-template <std::size_t N>
-bool SameCode(const FixedText<N>& a, int16_t lengthA, const FixedText<N>& b, int16_t lengthB) {
-  if (lengthA != lengthB) return false;
-  const auto n = static_cast<std::size_t>(std::clamp<int>(lengthA, 0, static_cast<int>(N)));
-  return a.view().substr(0, n) == b.view().substr(0, n);
-}
-
-bool SameDtmf(const DtmfSettings& a, const DtmfSettings& b) {
-  for (std::size_t k = 0; k < a.DtmfCodes.size(); ++k) {
-    const DtmfCodeEntry& x = a.DtmfCodes[k];
-    const DtmfCodeEntry& y = b.DtmfCodes[k];
-    if (!SameCode(x.CodeDigits, x.CodeLength, y.CodeDigits, y.CodeLength)) return false;
+  template <typename T>
+  void operator()(const char* name, const T& field) {
+    if (channel_ && Listed(kChannelFieldsNotCompared, name)) return;
+    if constexpr (layout_detail::IsStdArray<T>::value) {
+      for (const auto& element : field) (*this)(name, element);
+    } else if constexpr (layout_detail::IsFixedText<T>::value) {
+      if (channel_) {
+        Counted(field.trimmed());
+      } else if (Listed(kCountedCodes, name)) {
+        pendingCode_ = std::string(field.view());
+        hasPendingCode_ = true;
+      } else {
+        bytes.append(field.view());
+      }
+    } else if constexpr (std::is_same_v<T, uint8_t>) {
+      bytes.push_back(static_cast<char>(field));
+    } else if constexpr (std::is_same_v<T, int16_t> || std::is_same_v<T, uint16_t>) {
+      if (hasPendingCode_) {
+        const auto n =
+            static_cast<std::size_t>(std::clamp<int>(field, 0, static_cast<int>(pendingCode_.size())));
+        Counted(pendingCode_.substr(0, n));
+        hasPendingCode_ = false;
+      }
+      Word(static_cast<uint16_t>(field));
+    } else if constexpr (std::is_same_v<T, double>) {
+      const auto u = std::bit_cast<uint64_t>(field);
+      for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+    } else {
+      Describe(*this, field);
+    }
   }
-  if (!SameCode(a.PttIdBeginCode, a.PttIdBeginLength, b.PttIdBeginCode, b.PttIdBeginLength) ||
-      !SameCode(a.PttIdEndCode, a.PttIdEndLength, b.PttIdEndCode, b.PttIdEndLength) ||
-      !SameCode(a.KillCode, a.KillCodeLength, b.KillCode, b.KillCodeLength) ||
-      !SameCode(a.StunCode, a.StunCodeLength, b.StunCode, b.StunCodeLength))
-    return false;
-  auto rest = [](const DtmfSettings& d) {
-    return std::tie(d.AniEnabled, d.DigitTime, d.PttIdMode, d.OwnId, d.SeparatorChar, d.GroupChar,
-                    d.DecodeResponse, d.FirstDigitDelay, d.PreSendDelay, d.ResetTime, d.PostSendDelay,
-                    d.PauseTime, d.DtmfSideTone);
-  };
-  return rest(a) == rest(b);
+
+ private:
+  void Word(uint16_t u) {
+    bytes.push_back(static_cast<char>(u & 0xFF));
+    bytes.push_back(static_cast<char>(u >> 8));
+  }
+  // Length first, so that two texts never run into each other.
+  void Counted(const std::string& text) {
+    Word(static_cast<uint16_t>(text.size()));
+    bytes += text;
+  }
+
+  bool channel_;
+  std::string pendingCode_;
+  bool hasPendingCode_ = false;
+};
+
+std::string SettingsKey(const SettingsRecord& settings, int16_t channelCount) {
+  ComparisonKey key(false);
+  Describe(key, DataFileRecord<const SettingsRecord, const int16_t>{settings, channelCount});
+  return key.bytes;
+}
+
+std::string ChannelKey(const ChannelRecord& record) {
+  ComparisonKey key(true);
+  Describe(key, record);
+  return key.bytes;
 }
 
 }  // namespace
 
-void TakeSnapshot(ProgramState& state) {
-  state.current.settings.ModelCode = state.app.ModelCode;
-  state.snapshot.settings = state.current.settings;
-  CopyChannels(state.current.channels, state.snapshot.channels);
+void CopyConfiguration(const Configuration& from, Configuration& to) {
+  to.settings = from.settings;
+  const int count = std::clamp(from.channels.ChannelCount, 0, kChannelSlots);
+  std::copy_n(from.channels.records.begin(), count, to.channels.records.begin());
+  to.channels.ChannelCount = from.channels.ChannelCount;
 }
 
-void RestoreSnapshot(ProgramState& state) {
-  state.current.settings = state.snapshot.settings;
-  state.app.ModelCode = state.snapshot.settings.ModelCode;
-  ApplyBandLimits(state.app, state.current.settings.Bands);
-  CopyChannels(state.snapshot.channels, state.current.channels);
-}
+bool IsModified(const Configuration& current, int16_t modelCode, const Configuration& snapshot) {
+  const ChannelList& curList = current.channels;
+  const ChannelList& snapList = snapshot.channels;
+  if (curList.ChannelCount != snapList.ChannelCount) return true;
 
-bool IsModified(const ProgramState& state) {
-  const SettingsRecord& cur = state.current.settings;
-  const SettingsRecord& snap = state.snapshot.settings;
-  const ChannelList& curList = state.current.channels;
-  const ChannelList& snapList = state.snapshot.channels;
+  SettingsRecord settings = current.settings;
+  settings.ModelCode = modelCode;
+  const auto count = static_cast<int16_t>(curList.ChannelCount);
+  if (SettingsKey(settings, count) != SettingsKey(snapshot.settings, count)) return true;
 
-  if (state.app.ModelCode != snap.ModelCode || curList.ChannelCount != snapList.ChannelCount ||
-      cur.DecodeTime != snap.DecodeTime)
-    return true;
-
-  for (int i = 0; i < snapList.ChannelCount; ++i) {
+  const int used = std::clamp(snapList.ChannelCount, 0, kChannelSlots);
+  for (int i = 0; i < used; ++i) {
     const ChannelRecord& s = snapList.records[static_cast<std::size_t>(i)];
     const ChannelRecord* c = &curList.records[static_cast<std::size_t>(i)];
     if (c->Number != s.Number) c = curList.Find(s.Number);
-    if (c == nullptr || !SameChannel(*c, s)) return true;
+    if (c == nullptr || ChannelKey(*c) != ChannelKey(s)) return true;
   }
-
-  const SignallingSettings& a = cur.Signalling;
-  const SignallingSettings& b = snap.Signalling;
-  return !(cur.Bands == snap.Bands && a.Keys == b.Keys && SameDtmf(a.Dtmf, b.Dtmf) &&
-           a.TwoTone == b.TwoTone && a.FiveTone == b.FiveTone && a.Option == b.Option && a.Scan == b.Scan &&
-           a.Alert == b.Alert && cur.Book == snap.Book);
+  return false;
 }
 
 }  // namespace kt740

@@ -1,13 +1,10 @@
-// The model templates of the Init folder, loaded at the end of every reset.
+// The model templates of the Init folder: their names and where they live. Loading one over the
+// program state is program/model_template.h.
 #pragma once
 
 #include <string>
 
-#include "files/file_ops.h"
-
 namespace kt740 {
-
-struct ProgramState;
 
 enum class TemplateKind {
   Model,     // "<ModelDisplayName>.dat": keeps only its VFO unless FactoryFres or InitialSetupMode
@@ -16,16 +13,7 @@ enum class TemplateKind {
 
 constexpr const char* kFallbackTemplateName = "RB-5100.dat";
 
-// "<programDir>/Init/<name>".
-std::string TemplatePath(const ProgramState& state, const std::string& name);
-
-// Loads a template over the reset configuration. Reports nothing: when the files cannot be
-// read the configuration stays as it is and becomes the snapshot.
-void LoadTemplate(ProgramState& state, const std::string& path, TemplateKind kind,
-                  FileOps& ops = DiskFileOps());
-
-// "<ModelDisplayName>.dat" when it exists, else "RB-5100.dat"; without either the reset
-// configuration stays (and becomes the snapshot).
-void LoadModelTemplate(ProgramState& state, FileOps& ops = DiskFileOps());
+// "<programDir>/Init/<name>", UTF-8.
+std::string TemplatePath(const std::string& programDir, const std::string& name);
 
 }  // namespace kt740

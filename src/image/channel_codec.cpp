@@ -4,14 +4,11 @@
 #include <cmath>
 #include <string>
 
-#include "channels/frequency.h"
 #include "core/codepage.h"
 #include "core/decimal_text.h"
 #include "image/codecs.h"
 #include "image/encodings.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
-#include "program/reset_all_data.h"
+#include "image/run_encoder.h"
 
 namespace kt740 {
 
@@ -131,11 +128,11 @@ FixedText<9> RestoreTenHertz(std::array<char, 9> digits) {
 
 int OffsetDirCode(int16_t offsetDir) {
   switch (offsetDir) {
-    case 0:
+    case offset_dir::kNone:
       return 0;
-    case 1:
+    case offset_dir::kMinus:
       return 2;
-    case 2:
+    case offset_dir::kPlus:
       return 3;
     default:
       throw CodecFailure{"OffsetDir outside 0..2"};
@@ -232,7 +229,7 @@ ChannelRecord DecodeEntry(MemoryImage& image, int n, const std::array<char, 9>& 
   for (const PackedField& f : kPackedFields)
     r.*f.field =
         static_cast<int16_t>((e[static_cast<std::size_t>(f.byte)] >> f.firstBit) & ((1 << f.width) - 1));
-  if (r.TxPower == 3) r.TxPower = 2;
+  if (r.TxPower == 3) r.TxPower = tx_power::kLevel3;
   r.OffsetDir = OffsetDirFromCode(e[kOffsetDirByte] & 0x03);
   r.Tone2Dcs = static_cast<int16_t>(r.Tone2DcsHigh * 256 + e[kTone2DcsLowByte]);
   r.Tone1Dcs = static_cast<int16_t>(r.Tone1DcsHigh * 256 + e[kTone1DcsLowByte]);
@@ -270,21 +267,6 @@ std::size_t ChannelEntryAddress(int number) {
   }
 }
 
-ChannelRecord DefaultVfoChannel(const BandLimits& bands) {
-  ChannelRecord r;
-  r.Number = kChannelVFO;
-  r.InUse = 1;
-  r.ScanSkip = 1;
-  const double middle = (std::nearbyint(bands.RxHigh) + bands.RxLow) / 2;
-  r.RxFreq = FixedText<9>::From(FreqTextToStored(FormatFixed(middle, 3, 4)));
-  r.Offset = FixedText<9>::From(FreqTextToStored("000.0000"));
-  r.Name = NulTerminatedText<7>("");
-  r.Tone1Ctcss = 20;
-  r.Tone2Ctcss = 20;
-  r.PttIdCode = FixedText<5>::From("00000");
-  return r;
-}
-
 void EncodeChannelBlock(ChannelList& channels, const BandLimits& bands, MemoryImage& image) {
   const double limits[] = {bands.RxLow, bands.RxHigh, bands.TxLow, bands.TxHigh};
   for (std::size_t k = 0; k < 4; ++k)
@@ -314,14 +296,13 @@ void DecodeChannelBlock(MemoryImage& image, BandLimits& bands, ChannelList& chan
   }
 }
 
-void SetCommDataByFrequency(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataByFrequency",
-             [&] { EncodeChannelBlock(state.current.channels, state.current.settings.Bands, state.image); });
+bool SetCommDataByFrequency(ChannelList& channels, const BandLimits& bands, MemoryImage& image,
+                            Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataByFrequency", [&] { EncodeChannelBlock(channels, bands, image); });
 }
 
-void GetCommDataByFrequency(ProgramState& state) {
-  ResetAllData(state);
-  DecodeChannelBlock(state.image, state.current.settings.Bands, state.current.channels);
+void GetCommDataByFrequency(MemoryImage& image, BandLimits& bands, ChannelList& channels) {
+  DecodeChannelBlock(image, bands, channels);
 }
 
 }  // namespace kt740

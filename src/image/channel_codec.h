@@ -6,8 +6,7 @@
 //   0x0260 "PB", 0x0280 "PA", 0x02C0 "VFO", 0x2000 + 32 x (Number - 1) channels 1..200
 //   0x0600 + 5 x (Number - 1)  PTT-ID code of channels 1..200, one hexadecimal digit a byte
 //
-// SetCommDataByFrequency and GetCommDataByFrequency (image/codecs.h) wrap the two functions
-// below with the encoder's trap and the decoder's reset.
+// SetCommDataByFrequency (image/codecs.h) wraps the encoder below with its trap.
 #pragma once
 
 #include <cstddef>
@@ -26,9 +25,6 @@ constexpr std::size_t kChannelEntrySize = 32;
 
 // Image address of the 32-byte entry of channel `number` (1..203).
 std::size_t ChannelEntryAddress(int number);
-
-// The record ResetAllData puts into slot 0: "VFO" in the middle of the receive band.
-ChannelRecord DefaultVfoChannel(const BandLimits& bands);
 
 // Writes the band limits and every channel into an image that ClearImage has prepared.
 // Throws CodecFailure on a value the layout cannot hold. Recomputes Tone1DcsHigh and

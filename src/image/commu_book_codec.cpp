@@ -5,9 +5,8 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
+#include "image/run_encoder.h"
 #include "image/text_bytes.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
@@ -22,10 +21,8 @@ constexpr std::size_t kNameSize = 7;
 
 // A code that is not all digits (letters from an imported book, for instance) is written as
 // five 0x00 bytes, which the radio takes as no code.
-void SetCommDataByDTMFCommuBook(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataByDTMFCommuBook", [&] {
-    const CommuBook& book = state.current.settings.Book;
-    MemoryImage& image = state.image;
+bool SetCommDataByDTMFCommuBook(const CommuBook& book, MemoryImage& image, Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataByDTMFCommuBook", [&] {
     for (std::size_t a = 0; a < book.entries.size(); ++a) {
       const CommuBookEntry& e = book.entries[a];
       std::string code = e.CallCode.trimmed();
@@ -36,9 +33,7 @@ void SetCommDataByDTMFCommuBook(ProgramState& state, Notifier& notifier) {
   });
 }
 
-void GetCommDataByDTMFCommuBook(ProgramState& state) {
-  CommuBook& book = state.current.settings.Book;
-  const MemoryImage& image = state.image;
+void GetCommDataByDTMFCommuBook(const MemoryImage& image, CommuBook& book) {
   for (std::size_t a = 0; a < book.entries.size(); ++a) {
     CommuBookEntry& e = book.entries[a];
     e.SlotNumber = static_cast<int16_t>(a);

@@ -6,8 +6,7 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
+#include "image/run_encoder.h"
 
 namespace kt740 {
 namespace {
@@ -90,11 +89,9 @@ void ForEachCode(Settings& d, Visit&& visit) {
 // Works on a copy: an out-of-range SeparatorChar is replaced in the bytes only, so the record
 // keeps what the editor will repair when it next shows it. The own ID is the one field written
 // back, in the three-digit form the radio holds.
-void SetCommDataByDTMF(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataByDTMF", [&] {
-    DtmfSettings& master = state.current.settings.Signalling.Dtmf;
+bool SetCommDataByDTMF(DtmfSettings& master, MemoryImage& image, Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataByDTMF", [&] {
     DtmfSettings d = master;
-    MemoryImage& image = state.image;
     if (!IsDtmfChar(d.SeparatorChar)) d.SeparatorChar = kDefaultSeparator;
     image[kSeparatorChar] = CheckedByte(d.SeparatorChar);
     image[kGroupChar] = CheckedByte(IsDtmfChar(d.GroupChar) ? d.GroupChar : kOffChar);
@@ -124,9 +121,8 @@ void SetCommDataByDTMF(ProgramState& state, Notifier& notifier) {
 
 // Works on a copy written back whole; AniEnabled and DigitTime (from the option block) and
 // PttIdMode (record only) keep their values. Two repairs are made in the image itself.
-void GetCommDataByDTMF(ProgramState& state) {
-  DtmfSettings d = state.current.settings.Signalling.Dtmf;
-  MemoryImage& image = state.image;
+void GetCommDataByDTMF(MemoryImage& image, DtmfSettings& dtmf) {
+  DtmfSettings d = dtmf;
   const uint8_t separator = image[kSeparatorChar];
   d.SeparatorChar = IsDtmfChar(separator) ? separator : kDefaultSeparator;
   const uint8_t group = image[kGroupChar];
@@ -154,7 +150,7 @@ void GetCommDataByDTMF(ProgramState& state) {
   d.PauseTime = image[kPauseTime];
   ForEachCode(
       d, [&](const CodeSlot& slot, auto& text, int16_t& length) { DecodeCode(image, slot, text, length); });
-  state.current.settings.Signalling.Dtmf = d;
+  dtmf = d;
 }
 
 }  // namespace kt740

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "image/codecs.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
@@ -61,9 +60,7 @@ EmbedInfo DefaultEmbedInfo(const CivilDate& today) {
   return info;
 }
 
-void GetCommDataByEmbedInfo(ProgramState& state) {
-  const MemoryImage& image = state.image;
-  EmbedInfo& info = state.embedInfo;
+void GetCommDataByEmbedInfo(const MemoryImage& image, EmbedInfo& info) {
   info.InfoByte = image[0x0017];
   info.InfoCode = InfoBytes(image, 0x0019, 4) + '\0';
   info.InfoText1 = InfoText<16>(image, 0x0020);

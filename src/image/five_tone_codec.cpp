@@ -16,14 +16,12 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
+#include "image/run_encoder.h"
 #include "image/text_bytes.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
 
-constexpr std::size_t kHeader = 0x0320;
 constexpr std::size_t kToneLength = 0x0324;
 constexpr std::size_t kOwnId = 0x0325;
 constexpr std::size_t kOwnIdSize = 5;
@@ -46,6 +44,34 @@ constexpr std::size_t kCallDigits = 40;
 constexpr std::size_t kInfoDigits = 12;
 
 constexpr uint8_t kDefaultToneLength = 70;
+
+// The header bytes stored as they are, in address order; one table for both directions. The
+// rest of the header is written beside it: 0x0324 the tone length / 10, 0x0325-0x0329 the own
+// identity one digit a byte, 0x0334 the decode time (a settings field, not a 5-Tone one). The
+// 16-bit fields must fit a byte when encoded.
+struct HeaderByte {
+  uint16_t address;
+  uint8_t FiveToneSettings::*byte;
+  int16_t FiveToneSettings::*word;
+};
+
+constexpr HeaderByte kHeaderBytes[] = {
+    {0x0320, &FiveToneSettings::HeaderByte0, nullptr},
+    {0x0321, &FiveToneSettings::DecodeResponse, nullptr},
+    {0x0322, &FiveToneSettings::StandardIndex, nullptr},
+    {0x0323, &FiveToneSettings::IdLength, nullptr},
+    {0x032B, &FiveToneSettings::ListValue4, nullptr},
+    {0x032C, &FiveToneSettings::ListValue6, nullptr},
+    {0x032D, &FiveToneSettings::ListValue7, nullptr},
+    {0x032E, &FiveToneSettings::ListValue5, nullptr},
+    {0x032F, nullptr, &FiveToneSettings::FirstDigitDelay},
+    {0x0330, nullptr, &FiveToneSettings::SideTone},
+    {0x0331, nullptr, &FiveToneSettings::SpecialDigit},
+    {0x0332, nullptr, &FiveToneSettings::PauseCode},
+    {0x0333, nullptr, &FiveToneSettings::PauseTime},
+    {0x0335, nullptr, &FiveToneSettings::FirstCodeDelayAfterPause},
+};
+constexpr std::size_t kDecodeTime = 0x0334;
 
 uint8_t StoredToneLength(uint8_t ms) {
   return ms >= 30 && ms <= 100 ? static_cast<uint8_t>(ms / 10) : 7;
@@ -126,14 +152,11 @@ void DecodeInfoCode(const MemoryImage& image, std::size_t slot, FiveToneInfoCode
 
 }  // namespace
 
-void SetCommDataBy5Tone(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataBy5Tone", [&] {
-    const FiveToneSettings& s = state.current.settings.Signalling.FiveTone;
-    MemoryImage& image = state.image;
-    image[kHeader + 0] = s.HeaderByte0;
-    image[kHeader + 1] = s.DecodeResponse;
-    image[kHeader + 2] = s.StandardIndex;
-    image[kHeader + 3] = s.IdLength;
+bool SetCommDataBy5Tone(const FiveToneSettings& s, uint8_t decodeTime, MemoryImage& image,
+                        Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataBy5Tone", [&] {
+    for (const HeaderByte& b : kHeaderBytes)
+      image[b.address] = b.byte != nullptr ? s.*b.byte : CheckedByte(s.*b.word);
     image[kToneLength] = StoredToneLength(s.ToneLength);
 
     // A missing digit (an identity shorter than its length by more than one) is no digit either.
@@ -148,17 +171,7 @@ void SetCommDataBy5Tone(ProgramState& state, Notifier& notifier) {
       image[kOwnId + i] = digit;
     }
 
-    image[0x032B] = s.ListValue4;
-    image[0x032C] = s.ListValue6;
-    image[0x032D] = s.ListValue7;
-    image[0x032E] = s.ListValue5;
-    image[0x032F] = CheckedByte(s.FirstDigitDelay);
-    image[0x0330] = CheckedByte(s.SideTone);
-    image[0x0331] = CheckedByte(s.SpecialDigit);
-    image[0x0332] = CheckedByte(s.PauseCode);
-    image[0x0333] = CheckedByte(s.PauseTime);
-    image[0x0334] = state.current.settings.DecodeTime;
-    image[0x0335] = CheckedByte(s.FirstCodeDelayAfterPause);
+    image[kDecodeTime] = decodeTime;
 
     for (std::size_t i = 0; i < s.UserStandard.size(); ++i) {
       image[kUserStandard + 2 * i] = static_cast<uint8_t>(s.UserStandard[i] & 0xFF);
@@ -178,13 +191,12 @@ void SetCommDataBy5Tone(ProgramState& state, Notifier& notifier) {
 
 // Decodes into a copy of the master: the PTT-ID names, the spare bytes and the PTT-ID empty
 // flags are not in the image and keep their values.
-void GetCommDataBy5Tone(ProgramState& state) {
-  FiveToneSettings s = state.current.settings.Signalling.FiveTone;
-  const MemoryImage& image = state.image;
-  s.HeaderByte0 = image[kHeader + 0];
-  s.DecodeResponse = image[kHeader + 1];
-  s.StandardIndex = image[kHeader + 2];
-  s.IdLength = image[kHeader + 3];
+void GetCommDataBy5Tone(const MemoryImage& image, FiveToneSettings& fiveTone, uint8_t& decodeTime) {
+  FiveToneSettings s = fiveTone;
+  for (const HeaderByte& b : kHeaderBytes) {
+    if (b.byte != nullptr) s.*b.byte = image[b.address];
+    if (b.word != nullptr) s.*b.word = image[b.address];
+  }
   s.ToneLength = LoadedToneLength(image[kToneLength]);
 
   std::string id;
@@ -192,17 +204,7 @@ void GetCommDataBy5Tone(ProgramState& state) {
   for (std::size_t i = 0; i < idBytes; ++i) id += std::to_string(image[kOwnId + i]);
   s.OwnId = NulTerminatedText<6>(id);
 
-  s.ListValue4 = image[0x032B];
-  s.ListValue6 = image[0x032C];
-  s.ListValue7 = image[0x032D];
-  s.ListValue5 = image[0x032E];
-  s.FirstDigitDelay = image[0x032F];
-  s.SideTone = image[0x0330];
-  s.SpecialDigit = image[0x0331];
-  s.PauseCode = image[0x0332];
-  s.PauseTime = image[0x0333];
-  const uint8_t decodeTime = image[0x0334];
-  s.FirstCodeDelayAfterPause = image[0x0335];
+  const uint8_t storedDecodeTime = image[kDecodeTime];
 
   for (std::size_t i = 0; i < s.UserStandard.size(); ++i)
     s.UserStandard[i] =
@@ -219,8 +221,8 @@ void GetCommDataBy5Tone(ProgramState& state) {
     DecodeCodeSlot(image, slot, call, kCallDigits);
     call.Name = NulTerminatedText<kNameSize>(ReadTextBytes(image, slot + kCallNameOffset, kNameSize));
   }
-  state.current.settings.Signalling.FiveTone = s;
-  state.current.settings.DecodeTime = decodeTime;
+  fiveTone = s;
+  decodeTime = storedDecodeTime;
 }
 
 }  // namespace kt740

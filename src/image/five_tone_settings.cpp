@@ -2,39 +2,16 @@
 
 namespace kt740 {
 
+// Everything starts from default-constructed records; only the names and the two PTT-ID codes
+// are carried over.
 void ResetFiveTone(FiveToneSettings& s, uint8_t& decodeTime) {
-  s.HeaderByte0 = 0;
-  s.DecodeResponse = 0;
-  s.StandardIndex = 0;
-  s.IdLength = 0;
-  s.ToneLength = 70;
-  s.OwnId = NulTerminatedText<6>("");
-  s.ListValue5 = 0;
-  s.ListValue4 = 20;
-  s.ListValue6 = 20;
-  s.ListValue7 = 10;
-  s.FirstDigitDelay = 20;
-  s.PauseTime = 20;
-  s.PauseCode = 0;
-  s.FirstCodeDelayAfterPause = 20;
-  s.SideTone = 0;
-  s.SpecialDigit = 13;  // D
+  FiveToneSettings fresh;
+  fresh.PttIdBegin = s.PttIdBegin;
+  fresh.PttIdEnd = s.PttIdEnd;
+  for (std::size_t j = 0; j < s.InfoCodes.size(); ++j) fresh.InfoCodes[j].Name = s.InfoCodes[j].Name;
+  for (std::size_t n = 0; n < s.Calls.size(); ++n) fresh.Calls[n].Name = s.Calls[n].Name;
+  s = fresh;
   decodeTime = kDefaultDecodeTime;
-  s.UserStandard = FiveToneSettings{}.UserStandard;
-  for (FiveToneInfoCode& info : s.InfoCodes) {
-    info.DecodeFunction = 0;
-    info.Response = 0;
-    info.DigitCount = 0;
-    info.Digits = NulTerminatedText<12>("");
-  }
-  for (FiveToneCode& call : s.Calls) {
-    call.EmptyFlag = 1;
-    call.Spare = 0;
-    call.StandardIndex = 0;
-    call.DigitCount = 0;
-    call.ToneLength = 70;
-    call.Digits = FixedText<40>();
-  }
 }
 
 }  // namespace kt740

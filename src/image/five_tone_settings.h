@@ -43,10 +43,10 @@ struct FiveToneSettings {
   uint8_t IdLength = 0;
   uint8_t ToneLength = 70;
   FixedText<6> OwnId = NulTerminatedText<6>("");
-  uint8_t ListValue5 = 0;
-  uint8_t ListValue4 = 20;
-  uint8_t ListValue6 = 20;
-  uint8_t ListValue7 = 10;
+  uint8_t ListValue5 = 0;   // Frm5Tone Combo1(5): tenths, 0.0 .. 25.0
+  uint8_t ListValue4 = 20;  // Frm5Tone Combo1(4): ms / 10
+  uint8_t ListValue6 = 20;  // Frm5Tone Combo1(6): ms / 10
+  uint8_t ListValue7 = 10;  // Frm5Tone Combo1(7): 0 off or 5 .. 75
   int16_t FirstDigitDelay = 20;
   int16_t PauseTime = 20;
   int16_t PauseCode = 0;

@@ -6,16 +6,13 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
+#include "image/run_encoder.h"
 #include "image/text_bytes.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
 
 constexpr std::size_t kKeyBase = 0x01F0;
-constexpr std::size_t kScanBase = 0x03B0;
-constexpr std::size_t kAlertBase = 0x03A0;
 constexpr std::size_t kPasswordBase = 0x0210;
 constexpr std::size_t kMessageBase = 0x03E0;
 constexpr std::size_t kOptionSwitchesA = 0x0230;  // bit 0 Option14, 1 OptionSwitch3, 2 AniEnabled
@@ -53,6 +50,66 @@ constexpr OptionByte kOptionBytes[] = {
     {0x0238, &OptionSettings::PowerOnPasswordEnabled, nullptr},
 };
 
+// A byte of the scan or alarm block: stored as it is, or less one for the channel and group
+// references (0 "none" stores as 0xFF). One table per block serves both directions.
+enum class ByteStore { AsIs, MinusOne };
+
+template <typename R>
+struct SettingsByte {
+  uint16_t address;
+  uint8_t R::*field;
+  ByteStore store;
+};
+
+constexpr SettingsByte<ScanSettings> kScanBytes[] = {
+    {0x03B0, &ScanSettings::ScanMode, ByteStore::AsIs},
+    {0x03B1, &ScanSettings::PriorityMode, ByteStore::AsIs},
+    {0x03B2, &ScanSettings::RevertChoice, ByteStore::AsIs},
+    {0x03B3, &ScanSettings::ScanBackTimeA, ByteStore::AsIs},
+    {0x03B4, &ScanSettings::ScanBackTimeB, ByteStore::AsIs},
+    {0x03B5, &ScanSettings::RxResumeDelay, ByteStore::AsIs},
+    {0x03B6, &ScanSettings::TxResumeDelay, ByteStore::AsIs},
+    {0x03B7, &ScanSettings::ScanType, ByteStore::AsIs},
+    {0x03B8, &ScanSettings::ScanEntryTone, ByteStore::AsIs},
+    {0x03B9, &ScanSettings::ScanWaitTime, ByteStore::AsIs},
+    {0x03BA, &ScanSettings::PriorityGroup1, ByteStore::MinusOne},
+    {0x03BB, &ScanSettings::PriorityChannel1, ByteStore::MinusOne},
+    {0x03BC, &ScanSettings::PriorityGroup2, ByteStore::MinusOne},
+    {0x03BD, &ScanSettings::PriorityChannel2, ByteStore::MinusOne},
+};
+
+// 0x03A7 is neither written nor read.
+constexpr SettingsByte<AlertSettings> kAlertBytes[] = {
+    {0x03A0, &AlertSettings::AlarmMode, ByteStore::AsIs},
+    {0x03A1, &AlertSettings::AlarmIdType, ByteStore::AsIs},
+    {0x03A2, &AlertSettings::AlarmIdIndex, ByteStore::AsIs},
+    {0x03A3, &AlertSettings::AlarmTime, ByteStore::AsIs},
+    {0x03A4, &AlertSettings::AlarmTxTime, ByteStore::AsIs},
+    {0x03A5, &AlertSettings::AlarmRxTime, ByteStore::AsIs},
+    {0x03A6, &AlertSettings::AlarmChannelSelect, ByteStore::AsIs},
+    {0x03A8, &AlertSettings::EmergencyChannel, ByteStore::MinusOne},
+    {0x03A9, &AlertSettings::AlarmCycle, ByteStore::AsIs},
+    {0x03AA, &AlertSettings::LoneWorkerAutoDetect, ByteStore::AsIs},
+    {0x03AB, &AlertSettings::PreAlertTime, ByteStore::AsIs},
+    {0x03AC, &AlertSettings::LoneWorkerTime, ByteStore::AsIs},
+};
+
+template <typename R, std::size_t N>
+void WriteSettingsBytes(const R& record, const SettingsByte<R> (&table)[N], MemoryImage& image) {
+  for (const SettingsByte<R>& b : table) {
+    const uint8_t value = record.*b.field;
+    image[b.address] = b.store == ByteStore::MinusOne ? StoreMinusOne(value) : value;
+  }
+}
+
+template <typename R, std::size_t N>
+void ReadSettingsBytes(const MemoryImage& image, const SettingsByte<R> (&table)[N], R& record) {
+  for (const SettingsByte<R>& b : table) {
+    const uint8_t stored = image[b.address];
+    record.*b.field = b.store == ByteStore::MinusOne ? LoadPlusOne(stored) : stored;
+  }
+}
+
 bool Bit(uint8_t byte, int bit) {
   return ((byte >> bit) & 1) != 0;
 }
@@ -65,74 +122,33 @@ FixedText<N> ReadOptionText(const MemoryImage& image, std::size_t address) {
 
 }  // namespace
 
-void SetCommDataByKey(ProgramState& state, Notifier&) {
-  const KeyAssignments& keys = state.current.settings.Signalling.Keys;
-  for (std::size_t i = 0; i < keys.size(); ++i) state.image[kKeyBase + i] = keys[i];
+void SetCommDataByKey(const KeyAssignments& keys, MemoryImage& image) {
+  for (std::size_t i = 0; i < keys.size(); ++i) image[kKeyBase + i] = keys[i];
 }
 
-void GetCommDataByKey(ProgramState& state) {
-  KeyAssignments& keys = state.current.settings.Signalling.Keys;
-  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = state.image[kKeyBase + i];
+void GetCommDataByKey(const MemoryImage& image, KeyAssignments& keys) {
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = image[kKeyBase + i];
 }
 
-// Bytes 0..9 as they are; the group and channel references stored less one (0 "none" -> 0xFF).
-void SetCommDataByScan(ProgramState& state, Notifier&) {
-  const ScanSettings& s = state.current.settings.Signalling.Scan;
-  MemoryImage& image = state.image;
-  const uint8_t plain[] = {s.ScanMode,      s.PriorityMode,  s.RevertChoice, s.ScanBackTimeA, s.ScanBackTimeB,
-                           s.RxResumeDelay, s.TxResumeDelay, s.ScanType,     s.ScanEntryTone, s.ScanWaitTime};
-  for (std::size_t i = 0; i < std::size(plain); ++i) image[kScanBase + i] = plain[i];
-  image[0x03BA] = StoreMinusOne(s.PriorityGroup1);
-  image[0x03BB] = StoreMinusOne(s.PriorityChannel1);
-  image[0x03BC] = StoreMinusOne(s.PriorityGroup2);
-  image[0x03BD] = StoreMinusOne(s.PriorityChannel2);
+void SetCommDataByScan(const ScanSettings& scan, MemoryImage& image) {
+  WriteSettingsBytes(scan, kScanBytes, image);
 }
 
-void GetCommDataByScan(ProgramState& state) {
-  ScanSettings& s = state.current.settings.Signalling.Scan;
-  const MemoryImage& image = state.image;
-  uint8_t* plain[] = {&s.ScanMode,      &s.PriorityMode,  &s.RevertChoice, &s.ScanBackTimeA, &s.ScanBackTimeB,
-                      &s.RxResumeDelay, &s.TxResumeDelay, &s.ScanType,     &s.ScanEntryTone, &s.ScanWaitTime};
-  for (std::size_t i = 0; i < std::size(plain); ++i) *plain[i] = image[kScanBase + i];
-  s.PriorityGroup1 = LoadPlusOne(image[0x03BA]);
-  s.PriorityChannel1 = LoadPlusOne(image[0x03BB]);
-  s.PriorityGroup2 = LoadPlusOne(image[0x03BC]);
-  s.PriorityChannel2 = LoadPlusOne(image[0x03BD]);
+void GetCommDataByScan(const MemoryImage& image, ScanSettings& scan) {
+  ReadSettingsBytes(image, kScanBytes, scan);
 }
 
-// 0x03A0-0x03A6 AlarmMode..AlarmChannelSelect, 0x03A7 untouched, 0x03A8 EmergencyChannel less
-// one, 0x03A9-0x03AC AlarmCycle..LoneWorkerTime.
-void SetCommDataByAlert(ProgramState& state, Notifier&) {
-  const AlertSettings& a = state.current.settings.Signalling.Alert;
-  MemoryImage& image = state.image;
-  const uint8_t head[] = {a.AlarmMode,   a.AlarmIdType, a.AlarmIdIndex,      a.AlarmTime,
-                          a.AlarmTxTime, a.AlarmRxTime, a.AlarmChannelSelect};
-  for (std::size_t i = 0; i < std::size(head); ++i) image[kAlertBase + i] = head[i];
-  image[0x03A8] = StoreMinusOne(a.EmergencyChannel);
-  image[0x03A9] = a.AlarmCycle;
-  image[0x03AA] = a.LoneWorkerAutoDetect;
-  image[0x03AB] = a.PreAlertTime;
-  image[0x03AC] = a.LoneWorkerTime;
+void SetCommDataByAlert(const AlertSettings& alert, MemoryImage& image) {
+  WriteSettingsBytes(alert, kAlertBytes, image);
 }
 
-void GetCommDataByAlert(ProgramState& state) {
-  AlertSettings& a = state.current.settings.Signalling.Alert;
-  const MemoryImage& image = state.image;
-  uint8_t* head[] = {&a.AlarmMode,   &a.AlarmIdType, &a.AlarmIdIndex,      &a.AlarmTime,
-                     &a.AlarmTxTime, &a.AlarmRxTime, &a.AlarmChannelSelect};
-  for (std::size_t i = 0; i < std::size(head); ++i) *head[i] = image[kAlertBase + i];
-  a.EmergencyChannel = LoadPlusOne(image[0x03A8]);
-  a.AlarmCycle = image[0x03A9];
-  a.LoneWorkerAutoDetect = image[0x03AA];
-  a.PreAlertTime = image[0x03AB];
-  a.LoneWorkerTime = image[0x03AC];
+void GetCommDataByAlert(const MemoryImage& image, AlertSettings& alert) {
+  ReadSettingsBytes(image, kAlertBytes, alert);
 }
 
-void SetCommDataByOption(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataByOption", [&] {
-    const OptionSettings& o = state.current.settings.Signalling.Option;
-    const DtmfSettings& d = state.current.settings.Signalling.Dtmf;
-    MemoryImage& image = state.image;
+bool SetCommDataByOption(const OptionSettings& o, const DtmfSettings& d, MemoryImage& image,
+                         Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataByOption", [&] {
     for (const OptionByte& b : kOptionBytes) {
       int value = 0;
       if (b.option != nullptr) value = o.*b.option;
@@ -147,10 +163,7 @@ void SetCommDataByOption(ProgramState& state, Notifier& notifier) {
 }
 
 // Option4, Option6 and Option13 live in the record only and keep their values.
-void GetCommDataByOption(ProgramState& state) {
-  OptionSettings& o = state.current.settings.Signalling.Option;
-  DtmfSettings& d = state.current.settings.Signalling.Dtmf;
-  const MemoryImage& image = state.image;
+void GetCommDataByOption(const MemoryImage& image, OptionSettings& o, DtmfSettings& d) {
   for (const OptionByte& b : kOptionBytes) {
     if (b.option != nullptr) o.*b.option = image[b.address];
     if (b.dtmf != nullptr) d.*b.dtmf = image[b.address];

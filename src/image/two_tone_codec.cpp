@@ -18,9 +18,8 @@
 
 #include "image/codecs.h"
 #include "image/encodings.h"
+#include "image/run_encoder.h"
 #include "image/text_bytes.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
@@ -57,10 +56,8 @@ auto SlotBytes(Entry& e) {
 
 }  // namespace
 
-void SetCommDataBy2Tone(ProgramState& state, Notifier& notifier) {
-  RunEncoder(state, notifier, "SetCommDataBy2Tone", [&] {
-    const TwoToneSettings& s = state.current.settings.Signalling.TwoTone;
-    MemoryImage& image = state.image;
+bool SetCommDataBy2Tone(const TwoToneSettings& s, MemoryImage& image, Notifier& notifier) {
+  return RunEncoder(notifier, "SetCommDataBy2Tone", [&] {
     const auto header = HeaderBytes(s);
     for (std::size_t i = 0; i < header.size(); ++i) image[kHeader + i] = *header[i];
     const auto tones = Tones(s);
@@ -80,9 +77,8 @@ void SetCommDataBy2Tone(ProgramState& state, Notifier& notifier) {
   });
 }
 
-void GetCommDataBy2Tone(ProgramState& state) {
-  TwoToneSettings s = state.current.settings.Signalling.TwoTone;
-  const MemoryImage& image = state.image;
+void GetCommDataBy2Tone(const MemoryImage& image, TwoToneSettings& twoTone) {
+  TwoToneSettings s = twoTone;
   const auto header = HeaderBytes(s);
   for (std::size_t i = 0; i < header.size(); ++i) *header[i] = image[kHeader + i];
   if (s.OwnCallPattern > kLastPattern) s.OwnCallPattern = 0;
@@ -97,7 +93,7 @@ void GetCommDataBy2Tone(ProgramState& state) {
     for (std::size_t i = 0; i < bytes.size(); ++i) *bytes[i] = image[slot + i];
     e.Name = NulTerminatedText<kNameSize>(ReadTextBytes(image, slot + kNameOffset, kNameSize));
   }
-  state.current.settings.Signalling.TwoTone = s;
+  twoTone = s;
 }
 
 }  // namespace kt740

@@ -37,17 +37,17 @@ struct TwoToneSettings {
   uint8_t OwnTone1DivisorLow = 0;
   uint8_t OwnTone2DivisorHigh = 0;
   uint8_t OwnTone2DivisorLow = 0;
-  uint8_t ListSetting4 = 0;
+  uint8_t ListSetting4 = 0;  // Frm2Tone Combo1(4): the list index
   uint8_t ChoiceSetting = 0;
   uint8_t SideTone = 0;
   uint16_t ToneA = 0;
   uint16_t ToneB = 0;
   uint16_t ToneC = 0;
   uint16_t ToneD = 0;
-  uint8_t ListSetting0 = 0;
-  uint8_t ListSetting1 = 0;
-  uint8_t ListSetting2 = 0;
-  uint8_t ListSetting3 = 0;
+  uint8_t ListSetting0 = 0;                             // Frm2Tone Combo1(0): the list index + 5
+  uint8_t ListSetting1 = 0;                             // Frm2Tone Combo1(1): the list index + 5
+  uint8_t ListSetting2 = 0;                             // Frm2Tone Combo1(2): the list index + 5
+  uint8_t ListSetting3 = 0;                             // Frm2Tone Combo1(3): the list index
   std::array<TwoToneEntry, kTwoToneEntries> Entries{};  // shown and referenced as 0..31
 
   bool operator==(const TwoToneSettings&) const = default;

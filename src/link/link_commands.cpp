@@ -4,8 +4,6 @@
 #include "core/notifier.h"
 #include "link/link_session.h"
 #include "link/serial_transport.h"
-#include "program/comm_data.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 namespace {
@@ -23,35 +21,32 @@ void Abandon(LinkSession& session) {
 }
 
 bool Confirmed(LinkSession& session, BuiltIn text) {
-  const int lang = session.State().app.LanguageId;
-  return session.Notify().Ask(BuiltInText(text, lang), Buttons::OkCancel, Icon::Question) == Answer::Ok;
+  return session.Notify().Ask(session.Context.texts.BuiltIn(text), Buttons::OkCancel, Icon::Question) ==
+         Answer::Ok;
 }
 
 }  // namespace
 
-bool StartReadAll(LinkSession& session) {
+bool BeginReadAll(LinkSession& session) {
   if (!Open(session, LinkMode::ReadAll)) return false;
   if (!Confirmed(session, BuiltIn::TextReadConfirm)) {
     Abandon(session);
     return false;
   }
-  ClearImage(session.State().image);
+  ClearImage(*session.Context.image);
   session.Observer().ShowProgress(LinkMode::ReadAll);
   session.SendProgram();
   return session.Active();
 }
 
-bool StartWriteAll(LinkSession& session) {
+bool BeginWriteAll(LinkSession& session, const std::function<bool()>& encode) {
   if (!Open(session, LinkMode::WriteAll)) return false;
   if (!Confirmed(session, BuiltIn::TextWriteConfirm)) {
     Abandon(session);
     return false;
   }
-  ProgramState& state = session.State();
-  ClearImage(state.image);
-  state.CommDataOK = true;
-  SetCommData(state, session.Notify());
-  if (!state.CommDataOK) {
+  ClearImage(*session.Context.image);
+  if (!encode()) {
     // The codec has shown its message; nothing is sent and the port is not left open.
     Abandon(session);
     return false;
@@ -61,9 +56,9 @@ bool StartWriteAll(LinkSession& session) {
   return session.Active();
 }
 
-bool StartReadInfo(LinkSession& session) {
+bool BeginReadInfo(LinkSession& session) {
   if (!Open(session, LinkMode::ReadInfo)) return false;
-  ClearImage(session.State().image);
+  ClearImage(*session.Context.image);
   session.SendProgram();
   return session.Active();
 }

@@ -11,6 +11,10 @@ namespace kt740 {
 
 enum class LinkMode : int32_t { Idle = 0, ReadAll = 1, WriteAll = 2, ReadInfo = 3 };
 
+// How a session ended. A cancelled session finished the frame in flight, sent END (once the
+// radio had answered PROGRAM) and closed the port; a cancelled read decoded nothing.
+enum class LinkOutcome { Succeeded, Failed, Cancelled };
+
 class LinkObserver {
  public:
   virtual ~LinkObserver() = default;
@@ -35,7 +39,7 @@ class LinkObserver {
   virtual void PasswordRefused() {}
 
   // Last of all, after the session's messages; the mode is the one that ended.
-  virtual void SessionEnded(LinkMode, bool /*success*/) {}
+  virtual void SessionEnded(LinkMode, LinkOutcome) {}
 };
 
 }  // namespace kt740

@@ -5,15 +5,10 @@
 #include "core/builtin_text.h"
 #include "core/fixed_text.h"
 #include "core/notifier.h"
-#include "core/profile.h"
 #include "link/password.h"
-#include "link/port_list.h"
 #include "link/progress.h"
 #include "link/reply_timer.h"
 #include "link/serial_transport.h"
-#include "program/band_text.h"
-#include "program/program_state.h"
-#include "program/read_completion.h"
 
 namespace kt740 {
 namespace {
@@ -42,14 +37,14 @@ class FrontEndCall {
 
 }  // namespace
 
-LinkSession::LinkSession(ProgramState& state, SerialTransport& transport, ReplyTimer& timer,
-                         Notifier& notifier, LinkObserver& observer, const PortList* ports)
-    : state_(state),
+LinkSession::LinkSession(LinkContext context, SerialTransport& transport, ReplyTimer& timer,
+                         Notifier& notifier, LinkObserver& observer, LinkHost* host)
+    : Context(std::move(context)),
       transport_(transport),
       timer_(timer),
       notifier_(notifier),
       observer_(observer),
-      ports_(ports) {
+      host_(host) {
   transport_.SetReceiveHandler([this] { OnReceive(); });
   timer_.SetTimeoutHandler([this] { OnTimeout(); });
 }
@@ -60,7 +55,7 @@ LinkSession::~LinkSession() {
 }
 
 std::string LinkSession::Text(int id) const {
-  return LangText(state_, id);
+  return Context.texts.Text(id);
 }
 
 int32_t LinkSession::BlockSize() const {
@@ -88,23 +83,18 @@ void LinkSession::SetRange() {
   CurrentAddress = StartAddress - BlockSize();
 }
 
-std::string LinkSession::PortDevice() const {
-  const AppState& app = state_.app;
-  if (!app.ComPortDevice.empty()) return app.ComPortDevice;
-  if (app.ComPort < 1) return {};
-  if (ports_) return DeviceOfPort(*ports_, app.ComPort);
-  return "COM" + std::to_string(app.ComPort);
-}
-
 bool LinkSession::OpenLinkSession() {
   if (LinkMode != kt740::LinkMode::ReadAll && LinkMode != kt740::LinkMode::WriteAll &&
       LinkMode != kt740::LinkMode::ReadInfo)
     return false;
+  if (host_) host_->Opening(Context);
   SetRange();
   timer_.Stop();
   LinkStep = kStepIdle;
+  cancelRequested_ = false;
+  unanswered_ = false;
   if (transport_.IsOpen()) transport_.Close();
-  const std::string device = PortDevice();
+  const std::string& device = Context.device;
   bool ok = !device.empty() && transport_.SetDevice(device) && transport_.SetHardwareHandshake(true) &&
             transport_.SetLineSettings(LineSettings{});
   transport_.SetReceiveThreshold(1);
@@ -158,7 +148,7 @@ void LinkSession::SendProgram() {
       FrontEndCall call(inFrontEnd_);
       notifier_.Message(Text(kTextPortFailed), Icon::Critical);
     }
-    EndLinkSession(false);
+    EndLinkSession(LinkOutcome::Failed);
   }
 }
 
@@ -200,7 +190,7 @@ void LinkSession::SendWriteBlock() {
   const auto first = static_cast<std::size_t>(CurrentAddress);
   const std::size_t len = std::min(static_cast<std::size_t>(WriteBlockSize), kImageSize - first);
   const Bytes frame =
-      DataFrame(static_cast<uint16_t>(CurrentAddress), std::span(state_.image.bytes).subspan(first, len));
+      DataFrame(static_cast<uint16_t>(CurrentAddress), std::span(Context.image->bytes).subspan(first, len));
   Send(frame, 1);
 }
 
@@ -212,6 +202,21 @@ void LinkSession::SendNextWriteBlock() {
 
 void LinkSession::SendEnd() {
   Send(kEndCommand, 1);
+}
+
+void LinkSession::SendCancelEnd() {
+  timer_.Stop();
+  LinkStep = kStepCancelEnd;
+  SendEnd();
+}
+
+void LinkSession::RequestCancel() {
+  if (!Active() || cancelRequested_) return;
+  cancelRequested_ = true;
+  // Before the radio has answered PROGRAM there is nothing to end: close at once. A question or
+  // message that is open finishes first; the session stops where it goes on.
+  if (!inFrontEnd_ && (LinkStep == kStepIdle || LinkStep == kStepProgram))
+    EndLinkSession(LinkOutcome::Cancelled);
 }
 
 void LinkSession::FinishLink() {
@@ -233,6 +238,22 @@ void LinkSession::ReportProgress() {
 
 void LinkSession::AdvanceLink() {
   timer_.Stop();
+  if (cancelRequested_) {
+    switch (LinkStep) {
+      case kStepProgram:
+      case kStepIdentify:
+      case kStepPassword:
+      case kStepBlocks:
+        SendCancelEnd();  // the frame in flight is answered: end here
+        return;
+      case kStepRestart:
+      case kStepCancelEnd:
+        EndLinkSession(LinkOutcome::Cancelled);  // END has been answered
+        return;
+      default:
+        break;  // kStepFinish: every block is in; the session completes
+    }
+  }
   switch (LinkStep) {
     case kStepProgram:
       if (LinkMode == kt740::LinkMode::ReadAll || LinkMode == kt740::LinkMode::WriteAll)
@@ -257,7 +278,7 @@ void LinkSession::AdvanceLink() {
       SendProgram();
       break;
     case kStepFinish:
-      EndLinkSession(true);
+      EndLinkSession(LinkOutcome::Succeeded);
       break;
     default:
       break;
@@ -265,38 +286,33 @@ void LinkSession::AdvanceLink() {
 }
 
 void LinkSession::TakeIdentity(std::span<const uint8_t> reply) {
-  const IdentifyReply id = ParseIdentifyReply(reply);
-  state_.app.ModelName = id.model;
-  state_.app.VersionText = id.version;
-  state_.radio.ReportedModelCode = id.modelCode;
-  state_.radio.Killed = id.killed;
-  state_.radio.Stunned = id.stunned;
-  if (state_.app.Flags.Reserved == 0) state_.app.Flags.Reserved = id.featureBit ? 1 : 0;
+  Reported = ParseIdentifyReply(reply);
+  if (host_) host_->IdentityReceived(Reported);
 }
 
 bool LinkSession::CheckRadioIdentity() {
   timer_.Stop();
-  const int lang = state_.app.LanguageId;
   const BuiltIn* failure = nullptr;
   static constexpr BuiltIn kModel = BuiltIn::TextModelWrong, kVersion = BuiltIn::TextVersionWrong,
                            kKilled = BuiltIn::TextRadioKilled, kStunned = BuiltIn::TextRadioStunned;
-  if (state_.app.ModelName != kExpectedModel) {
+  if (Reported.model != Context.expected.model) {
     failure = &kModel;
-  } else if (state_.app.VersionText != kExpectedVersion) {
+  } else if (Reported.version != Context.expected.version) {
     failure = &kVersion;
-  } else if (LinkMode == kt740::LinkMode::WriteAll && state_.radio.Killed) {
+  } else if (LinkMode == kt740::LinkMode::WriteAll && Reported.killed) {
     failure = &kKilled;
-  } else if (LinkMode == kt740::LinkMode::WriteAll && state_.radio.Stunned) {
+  } else if (LinkMode == kt740::LinkMode::WriteAll && Reported.stunned) {
     failure = &kStunned;
   }
   if (!failure) return true;
   FrontEndCall call(inFrontEnd_);
-  notifier_.Message(BuiltInText(*failure, lang), Icon::Warning);
+  notifier_.Message(Context.texts.BuiltIn(*failure), Icon::Warning);
   return false;
 }
 
 void LinkSession::HandlePasswordBlock(std::span<const uint8_t> data) {
-  if (PasswordAccepted(data, state_.ProgrammingPassword)) {
+  std::string& password = *Context.password;
+  if (PasswordAccepted(data, password) || cancelRequested_) {
     AdvanceLink();
     return;
   }
@@ -304,14 +320,16 @@ void LinkSession::HandlePasswordBlock(std::span<const uint8_t> data) {
   std::optional<std::string> entry;
   {
     FrontEndCall call(inFrontEnd_);
-    entry = observer_.AskPassword(state_.ProgrammingPassword);
+    entry = observer_.AskPassword(password);
   }
   if (!entry) {
-    EndLinkSession(false);
+    EndLinkSession(LinkOutcome::Failed);
     return;
   }
-  state_.ProgrammingPassword = TrimText(*entry);
-  if (PasswordAccepted(data, state_.ProgrammingPassword)) {
+  password = TrimText(*entry);
+  if (cancelRequested_) {
+    SendCancelEnd();
+  } else if (PasswordAccepted(data, password)) {
     ResetRetryBudgets();
     RestartLink();
   } else {
@@ -319,12 +337,16 @@ void LinkSession::HandlePasswordBlock(std::span<const uint8_t> data) {
       FrontEndCall call(inFrontEnd_);
       observer_.PasswordRefused();
     }
-    EndLinkSession(false);
+    EndLinkSession(LinkOutcome::Failed);
   }
 }
 
 void LinkSession::HandleRejection() {
   timer_.Stop();
+  if (cancelRequested_) {
+    SendCancelEnd();
+    return;
+  }
   if (++RejectionsInARow > kMaxRejectionResends) {
     BlockExhausted();
     return;
@@ -342,7 +364,7 @@ void LinkSession::OnReceive() {
   // Each reply is taken only at the step that asked for it, so that a garbled answer of the
   // right length (a doubled echo of a write frame looks like a data reply) is never taken for
   // a different one.
-  const bool endStep = LinkStep == kStepRestart || LinkStep == kStepFinish;
+  const bool endStep = LinkStep == kStepRestart || LinkStep == kStepFinish || LinkStep == kStepCancelEnd;
 
   if (reply.size() == 1 && reply[0] == kAck && (endStep || (writing && LinkStep == kStepBlocks))) {
     AdvanceLink();
@@ -357,7 +379,7 @@ void LinkSession::OnReceive() {
       AdvanceLink();
     } else {
       timer_.Stop();
-      EndLinkSession(false);
+      EndLinkSession(LinkOutcome::Failed);
     }
   } else if (LinkStep == kStepPassword) {
     const auto frame = ParseDataFrame(reply);
@@ -367,7 +389,7 @@ void LinkSession::OnReceive() {
     const auto frame = ParseDataFrame(reply);
     if (frame && frame->address == CurrentAddress && frame->len == ReadBlockSize &&
         CurrentAddress + ReadBlockSize <= static_cast<int32_t>(kImageSize)) {
-      std::ranges::copy(frame->data, state_.image.bytes.begin() + CurrentAddress);
+      std::ranges::copy(frame->data, Context.image->bytes.begin() + CurrentAddress);
       AdvanceLink();
     }
   }
@@ -398,7 +420,7 @@ void LinkSession::ResendStep() {
 
 void LinkSession::BlockExhausted() {
   if (LinkMode == kt740::LinkMode::ReadInfo)
-    EndLinkSession(false);
+    EndUnanswered();
   else
     AskRetry(true);
 }
@@ -406,6 +428,22 @@ void LinkSession::BlockExhausted() {
 void LinkSession::OnTimeout() {
   timer_.Stop();
   if (inFrontEnd_ || !Active()) return;
+  if (cancelRequested_) {
+    switch (LinkStep) {
+      case kStepIdentify:
+      case kStepPassword:
+      case kStepBlocks:
+        SendCancelEnd();  // the frame in flight went unanswered: no resend, no question
+        return;
+      case kStepProgram:
+      case kStepRestart:
+      case kStepCancelEnd:
+        EndLinkSession(LinkOutcome::Cancelled);
+        return;
+      default:
+        break;
+    }
+  }
   switch (LinkStep) {
     case kStepProgram:
     case kStepIdentify:
@@ -415,7 +453,7 @@ void LinkSession::OnTimeout() {
       if (left > 0)
         ResendStep();
       else if (LinkMode == kt740::LinkMode::ReadInfo)
-        EndLinkSession(false);
+        EndUnanswered();
       else
         AskRetry(false);
       break;
@@ -443,12 +481,12 @@ void LinkSession::OnTimeout() {
       if (answer == Answer::Retry)
         RestartLink();
       else
-        EndLinkSession(false);
+        EndLinkSession(LinkOutcome::Failed);
       break;
     }
     case kStepFinish:
       // The data is all in; a radio that stays silent after END has still been programmed.
-      EndLinkSession(true);
+      EndLinkSession(LinkOutcome::Succeeded);
       break;
     default:
       break;
@@ -462,7 +500,7 @@ void LinkSession::AskRetry(bool fromBlock) {
     answer = notifier_.Ask(Text(kTextRetry), Buttons::RetryCancel, Icon::Warning);
   }
   if (answer != Answer::Retry) {
-    EndLinkSession(false);
+    EndLinkSession(LinkOutcome::Failed);
     return;
   }
   ResetRetryBudgets();
@@ -472,29 +510,57 @@ void LinkSession::AskRetry(bool fromBlock) {
   RestartLink();
 }
 
-void LinkSession::EndLinkSession(bool success) {
+// The information read asks no retry question; its failure message says why with the words the
+// question of a full read uses, less the question itself.
+std::string LinkSession::NoAnswerText() const {
+  const std::string text = Text(kTextRetry);
+  // The last sentence asks; keep what comes before it, up to its full stop.
+  for (const std::string_view stop : {std::string_view(". "), std::string_view("\xE3\x80\x82")}) {
+    const std::size_t at = text.rfind(stop);
+    if (at != std::string::npos && at + stop.size() < text.size())
+      return text.substr(0, at + (stop.size() == 2 ? 1 : stop.size()));
+  }
+  return text;
+}
+
+void LinkSession::EndUnanswered() {
+  unanswered_ = true;
+  EndLinkSession(LinkOutcome::Failed);
+}
+
+void LinkSession::EndLinkSession(LinkOutcome outcome) {
   const kt740::LinkMode mode = LinkMode;
   FrontEndCall call(inFrontEnd_);
   observer_.CloseProgress();
   timer_.Stop();
   if (transport_.IsOpen()) transport_.Close();
-  if (!success) {
+  if (outcome == LinkOutcome::Cancelled) {
+    // Nothing read is decoded: the configuration open before stays.
+    const BuiltIn text = mode == kt740::LinkMode::WriteAll   ? BuiltIn::TextWriteCancelled
+                         : mode == kt740::LinkMode::ReadInfo ? BuiltIn::TextInfoCancelled
+                                                             : BuiltIn::TextReadCancelled;
+    notifier_.Message(Context.texts.BuiltIn(text), Icon::Information);
+  } else if (outcome == LinkOutcome::Failed) {
     const int text = mode == kt740::LinkMode::WriteAll   ? kTextWriteFailed
                      : mode == kt740::LinkMode::ReadInfo ? kTextInfoFailed
                                                          : kTextReadFailed;
-    notifier_.Message(Text(text), Icon::Critical);
+    std::string message = Text(text);
+    if (unanswered_) message += "\n" + NoAnswerText();
+    notifier_.Message(message, Icon::Critical);
   } else if (mode == kt740::LinkMode::ReadAll) {
-    observer_.ImageRead(state_.image);
-    CompleteRead(state_, observer_);
+    observer_.ImageRead(*Context.image);
+    if (host_) host_->Completed(mode, observer_);
     notifier_.Message(Text(kTextReadDone), Icon::Information);
   } else if (mode == kt740::LinkMode::WriteAll) {
     notifier_.Message(Text(kTextWriteDone), Icon::Information);
   } else if (mode == kt740::LinkMode::ReadInfo) {
-    CompleteInfoRead(state_, observer_);
+    if (host_) host_->Completed(mode, observer_);
   }
   LinkStep = kStepIdle;
   LinkMode = kt740::LinkMode::Idle;
-  observer_.SessionEnded(mode, success);
+  cancelRequested_ = false;
+  unanswered_ = false;
+  observer_.SessionEnded(mode, outcome);
 }
 
 }  // namespace kt740

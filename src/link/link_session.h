@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/language_texts.h"
+#include "image/memory_image.h"
 #include "link/link_observer.h"
 #include "link/link_protocol.h"
 
 namespace kt740 {
 
-struct ProgramState;
 class Notifier;
-class PortList;
 class ReplyTimer;
 class SerialTransport;
 
@@ -28,6 +28,7 @@ constexpr int16_t kStepPassword = 3;
 constexpr int16_t kStepBlocks = 4;
 constexpr int16_t kStepRestart = 45;
 constexpr int16_t kStepFinish = 69;
+constexpr int16_t kStepCancelEnd = 67;  // 'C': END after a cancel, then the session closes
 
 constexpr int16_t kTransmissionsPerCommand = 3;
 // A write frame the radio rejects with 0A goes out again at once, but not forever: the 17th
@@ -39,6 +40,32 @@ constexpr uint16_t kLastBlockAddress = 0x3FF0;
 const char* const kExpectedModel = "RB-5100";
 const char* const kExpectedVersion = "V100";
 
+struct ExpectedIdentity {
+  std::string model = kExpectedModel;
+  std::string version = kExpectedVersion;
+};
+
+// What the session works on, handed in by its owner.
+struct LinkContext {
+  MemoryImage* image = nullptr;     // read into, or written from
+  std::string* password = nullptr;  // the programming password; updated when the user enters one
+  LanguageTexts texts;              // messages in the program's language
+  std::string device;               // the port to open; empty: no port
+  ExpectedIdentity expected;
+};
+
+// The owner's part at the session's moments; each has a default that does nothing.
+class LinkHost {
+ public:
+  virtual ~LinkHost() = default;
+  // As the session opens: refresh context.device and context.texts.
+  virtual void Opening(LinkContext&) {}
+  // The identify reply just received, before it is checked.
+  virtual void IdentityReceived(const IdentifyReply&) {}
+  // A full read or an information read succeeded (after ImageRead, before the message).
+  virtual void Completed(LinkMode, LinkObserver&) {}
+};
+
 struct RetryBudget {
   std::array<int16_t, 3> steps{};  // PROGRAM, Identify, password block
   std::vector<int16_t> blocks;     // one per block of the range
@@ -46,8 +73,8 @@ struct RetryBudget {
 
 class LinkSession {
  public:
-  LinkSession(ProgramState& state, SerialTransport& transport, ReplyTimer& timer, Notifier& notifier,
-              LinkObserver& observer, const PortList* ports = nullptr);
+  LinkSession(LinkContext context, SerialTransport& transport, ReplyTimer& timer, Notifier& notifier,
+              LinkObserver& observer, LinkHost* host = nullptr);
   ~LinkSession();
   LinkSession(const LinkSession&) = delete;
   LinkSession& operator=(const LinkSession&) = delete;
@@ -64,6 +91,8 @@ class LinkSession {
   RetryBudget Budget;
   int16_t LastPercentage = 0;
   int RejectionsInARow = 0;  // 0A answers to the current write frame
+  IdentifyReply Reported;    // the last identify reply
+  LinkContext Context;
 
   // Sets the range of LinkMode, applies the line settings and opens the port. False (with
   // language text 2002 shown) when the port cannot be set up or opened; false without touching
@@ -79,7 +108,7 @@ class LinkSession {
   void FinishLink();
   void RestartLink();
   void AdvanceLink();
-  void EndLinkSession(bool success);
+  void EndLinkSession(LinkOutcome outcome);
   void ResetRetryBudgets();
   void ReportProgress();
   // Checks the identity just received against the expected model and version, and in a write the
@@ -90,10 +119,15 @@ class LinkSession {
   void OnReceive();
   void OnTimeout();
 
+  // Stops the session: the frame in flight gets its reply or its time-out (no retry question),
+  // then END goes out, the port closes and the session ends as cancelled. Before the radio has
+  // answered PROGRAM the port just closes. Nothing happens while no session runs.
+  void RequestCancel();
+  bool CancelRequested() const { return cancelRequested_; }
+
   bool Active() const { return LinkMode != kt740::LinkMode::Idle; }
   int32_t BlockSize() const;
 
-  ProgramState& State() { return state_; }
   Notifier& Notify() { return notifier_; }
   LinkObserver& Observer() { return observer_; }
   SerialTransport& Transport() { return transport_; }
@@ -101,8 +135,8 @@ class LinkSession {
  private:
   bool Send(std::span<const uint8_t> command, std::size_t replyLength);
   void SendEnd();
+  void SendCancelEnd();
   void SetRange();
-  std::string PortDevice() const;
   void TakeIdentity(std::span<const uint8_t> reply);
   void HandlePasswordBlock(std::span<const uint8_t> data);
   void HandleRejection();
@@ -110,13 +144,16 @@ class LinkSession {
   void AskRetry(bool fromBlock);
   void ResendStep();
   std::string Text(int id) const;
+  std::string NoAnswerText() const;
+  void EndUnanswered();
 
-  ProgramState& state_;
   SerialTransport& transport_;
   ReplyTimer& timer_;
   Notifier& notifier_;
   LinkObserver& observer_;
-  const PortList* ports_;
+  LinkHost* host_;
+  bool cancelRequested_ = false;
+  bool unanswered_ = false;  // an information read ended for want of an answer
   bool inFrontEnd_ = false;  // a question or message is open: events wait for it
 };
 

@@ -2,12 +2,10 @@
 
 #include <charconv>
 
-#include "program/app_state.h"
-
 namespace kt740 {
 
 std::string PortEntryText(int number) {
-  return "COM" + std::to_string(number);
+  return std::string(kPortTextPrefix) + std::to_string(number);
 }
 
 bool IsPortPresent(const PortList& ports, int number) {
@@ -29,15 +27,16 @@ std::string DeviceOfPort(const PortList& ports, int number) {
   return {};
 }
 
-void CheckRememberedPort(AppState& app, const PortList& ports) {
-  if (app.IsVistaOS) return;
-  if (!IsPortPresent(ports, app.ComPort)) app.ComPort = static_cast<int16_t>(FirstPortNumber(ports));
+int RememberedPortOrFirst(const PortList& ports, int remembered) {
+  return IsPortPresent(ports, remembered) ? remembered : FirstPortNumber(ports);
 }
 
 PortChoice ParsePortChoice(std::string_view text) {
   std::string_view digits = text;
-  if (digits.size() > 3 && (digits.substr(0, 3) == "COM" || digits.substr(0, 3) == "com"))
-    digits.remove_prefix(3);
+  const std::size_t prefix = kPortTextPrefix.size();
+  if (digits.size() > prefix &&
+      (digits.substr(0, prefix) == kPortTextPrefix || digits.substr(0, prefix) == "com"))
+    digits.remove_prefix(prefix);
   int number = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
   if (!digits.empty() && ec == std::errc() && end == digits.data() + digits.size() && number >= 1 &&

@@ -7,8 +7,6 @@
 
 namespace kt740 {
 
-struct AppState;
-
 struct PortEntry {
   int number = 0;      // the number stored in mysetup.ini
   std::string device;  // what the transport opens: "/dev/ttyUSB0", "COM3", a pty path
@@ -21,6 +19,8 @@ class PortList {
   virtual std::vector<PortEntry> Ports() const = 0;
 };
 
+// The port texts: "COM" and the number, whatever the system calls its devices.
+inline constexpr std::string_view kPortTextPrefix = "COM";
 // "COM<n>", the text of a port list entry.
 std::string PortEntryText(int number);
 
@@ -30,7 +30,7 @@ int FirstPortNumber(const PortList& ports);
 // The device of port `number`; empty when no entry has that number.
 std::string DeviceOfPort(const PortList& ports, int number);
 // Start-up check: a remembered port that is not present becomes the first port (0 with none).
-void CheckRememberedPort(AppState& app, const PortList& ports);
+int RememberedPortOrFirst(const PortList& ports, int remembered);
 
 // A port given by the user: "3" or "COM3" is a port number; anything else names a device.
 struct PortChoice {

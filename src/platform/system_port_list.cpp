@@ -1,10 +1,10 @@
 #include "platform/system_port_list.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSerialPortInfo>
+
+#include "core/safe_file.h"
 
 namespace kt740 {
 namespace {
@@ -70,19 +70,14 @@ std::vector<PortEntry> SystemPortList::Ports() const {
   }
 
   if (!loaded_ && !mapFile_.empty()) {
-    QFile file(QString::fromStdString(mapFile_));
-    if (file.open(QIODevice::ReadOnly)) map_ = ParsePortMap(file.readAll().toStdString());
+    if (const auto text = ReadWholeFile(mapFile_)) map_ = ParsePortMap(*text);
     loaded_ = true;
   }
   const PortMap before = map_;
   std::vector<PortEntry> entries = NumberPorts(found, map_);
   if (map_ != before && !mapFile_.empty()) {
     QDir().mkpath(QFileInfo(QString::fromStdString(mapFile_)).absolutePath());
-    QSaveFile file(QString::fromStdString(mapFile_));
-    if (file.open(QIODevice::WriteOnly)) {
-      file.write(QByteArray::fromStdString(FormatPortMap(map_)));
-      file.commit();
-    }
+    WriteFileReplacing(mapFile_, FormatPortMap(map_));
   }
   return entries;
 }

@@ -1,15 +1,8 @@
 #include "program/band_text.h"
 
-#include <charconv>
+#include "core/decimal_text.h"
 
 namespace kt740 {
-
-std::string ShortestDecimal(double value) {
-  char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc()) return "0";
-  return std::string(buffer, end);
-}
 
 void ApplyBandLimits(AppState& app, const BandLimits& limits) {
   app.RxBandText = ShortestDecimal(limits.RxLow) + " - " + ShortestDecimal(limits.RxHigh) + " MHz";

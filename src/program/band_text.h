@@ -3,12 +3,10 @@
 
 #include <string>
 
+#include "core/decimal_text.h"
 #include "program/app_state.h"
 
 namespace kt740 {
-
-// Shortest decimal form that reads back as the same double: 136, 136.5, 173.9975.
-std::string ShortestDecimal(double value);
 
 // Rebuilds BandText, RxBandText and TxBandText and copies the limits into WorkingLimits.
 void ApplyBandLimits(AppState& app, const BandLimits& limits);

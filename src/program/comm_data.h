@@ -1,4 +1,8 @@
-// The encode-all and decode-all drivers.
+// The encode-all and decode-all drivers, and the codecs under the system's names over the whole
+// program state. The codecs themselves (image/codecs.h) take only the records they move; these
+// wrappers pick the records, fold each encoder's result into CommDataOK, and do what the state
+// needs around a decode (GetCommDataByFrequency first resets the configuration and loads the
+// model template).
 #pragma once
 
 #include <span>
@@ -7,6 +11,28 @@ namespace kt740 {
 
 struct ProgramState;
 class Notifier;
+
+void SetCommDataByKey(ProgramState& state, Notifier& notifier);
+void SetCommDataByScan(ProgramState& state, Notifier& notifier);
+void SetCommDataByAlert(ProgramState& state, Notifier& notifier);
+void SetCommDataByFrequency(ProgramState& state, Notifier& notifier);
+void SetCommDataByOption(ProgramState& state, Notifier& notifier);
+void SetCommDataBy5Tone(ProgramState& state, Notifier& notifier);
+void SetCommDataBy2Tone(ProgramState& state, Notifier& notifier);
+void SetCommDataByDTMF(ProgramState& state, Notifier& notifier);
+void SetCommDataByDTMFCommuBook(ProgramState& state, Notifier& notifier);
+
+// ResetAllData (which loads the model template), then the channel block.
+void GetCommDataByFrequency(ProgramState& state);
+void GetCommDataByKey(ProgramState& state);
+void GetCommDataByScan(ProgramState& state);
+void GetCommDataByAlert(ProgramState& state);
+void GetCommDataByEmbedInfo(ProgramState& state);
+void GetCommDataByOption(ProgramState& state);
+void GetCommDataBy5Tone(ProgramState& state);
+void GetCommDataBy2Tone(ProgramState& state);
+void GetCommDataByDTMF(ProgramState& state);
+void GetCommDataByDTMFCommuBook(ProgramState& state);
 
 using Encoder = void (*)(ProgramState&, Notifier&);
 using Decoder = void (*)(ProgramState&);
@@ -28,10 +54,4 @@ void SetCommData(ProgramState& state, Notifier& notifier, std::span<const Encode
 // Decodes every record from state.image.
 void GetCommData(ProgramState& state);
 
-// Runs an encoder body, turning any failure inside it into "<name>Error" and CommDataOK false.
-template <typename Body>
-void RunEncoder(ProgramState& state, Notifier& notifier, const char* name, Body&& body);
-
 }  // namespace kt740
-
-#include "program/comm_data_inl.h"

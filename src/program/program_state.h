@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/language_texts.h"
 #include "core/profile.h"
@@ -35,5 +36,18 @@ struct ProgramState {
 
 // The texts of the language the program uses now.
 LanguageTexts TextsOf(const ProgramState& state);
+
+// Full path of the language file in use.
+std::string LanguageFilePath(const AppState& app);
+
+// Section "OTHER", key = decimal id, buffer 255 (values cut to 254 characters).
+std::string LangText(const AppState& app, TextCatalog& catalog, int id);
+// The same read pattern for the sections "MSG" and "OPTION" (keys may be hexadecimal-looking).
+std::string LangSectionText(const AppState& app, TextCatalog& catalog, std::string_view section,
+                            std::string_view key);
+
+// The same, with the state's own catalog.
+std::string LangText(const ProgramState& state, int id);
+std::string LangSectionText(const ProgramState& state, std::string_view section, std::string_view key);
 
 }  // namespace kt740

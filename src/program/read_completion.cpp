@@ -1,11 +1,10 @@
 #include "program/read_completion.h"
 
-#include "files/snapshot.h"
-#include "image/codecs.h"
 #include "link/link_observer.h"
 #include "program/band_text.h"
 #include "program/comm_data.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 
 namespace kt740 {
 

@@ -1,7 +1,7 @@
 #include "program/reset_all_data.h"
 
-#include "files/template.h"
-#include "image/channel_codec.h"
+#include "image/channel_record.h"
+#include "program/model_template.h"
 #include "program/program_state.h"
 
 namespace kt740 {

@@ -6,6 +6,7 @@
 #include "core/ini_file.h"
 #include "core/profile.h"
 #include "core/safe_file.h"
+#include "core/utf8_path.h"
 
 namespace kt740 {
 namespace {
@@ -39,11 +40,11 @@ bool ParseTruth(const std::string& text) {
 }  // namespace
 
 std::string MySetupPath(const Folders& folders) {
-  return (std::filesystem::path(folders.userDir) / "mysetup.ini").string();
+  return PathToUtf8(PathFromUtf8(folders.userDir) / "mysetup.ini");
 }
 
 std::string SettingIniPath(const Folders& folders) {
-  return (std::filesystem::path(folders.userDir) / "Setting.ini").string();
+  return PathToUtf8(PathFromUtf8(folders.userDir) / "Setting.ini");
 }
 
 MySetup ReadMySetup(const std::string& path) {
@@ -87,10 +88,10 @@ bool WriteSettingIni(const std::string& path, const FeatureFlags& flags) {
 void SeedUserFolder(const Folders& folders) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::create_directories(folders.userDir, ec);
+  fs::create_directories(PathFromUtf8(folders.userDir), ec);
   const std::pair<fs::path, fs::path> seeds[] = {
-      {fs::path(folders.programDir) / "language" / "mysetup.ini", MySetupPath(folders)},
-      {fs::path(folders.programDir) / "Setting.ini", SettingIniPath(folders)},
+      {PathFromUtf8(folders.programDir) / "language" / "mysetup.ini", PathFromUtf8(MySetupPath(folders))},
+      {PathFromUtf8(folders.programDir) / "Setting.ini", PathFromUtf8(SettingIniPath(folders))},
   };
   for (const auto& [from, to] : seeds) {
     if (!fs::exists(to, ec) && fs::exists(from, ec)) fs::copy_file(from, to, ec);

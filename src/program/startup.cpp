@@ -18,6 +18,11 @@ uint16_t LocaleIdFromName(std::string_view name) {
   return (chinese && prc && !otherRegion) ? 0x0804 : 0x0409;
 }
 
+void CheckRememberedPort(AppState& app, const PortList& ports) {
+  if (app.IsVistaOS) return;
+  app.ComPort = static_cast<int16_t>(RememberedPortOrFirst(ports, app.ComPort));
+}
+
 void SetLanguage(AppState& app, int16_t languageId) {
   app.LanguageId = languageId == kLanguageChinese ? kLanguageChinese : kLanguageEnglish;
   app.LanguageFile = app.LanguageId == kLanguageChinese ? "chinese.ini" : "english.ini";

@@ -9,6 +9,7 @@
 
 namespace kt740 {
 
+struct AppState;
 struct ProgramState;
 class Notifier;
 class PortList;
@@ -21,6 +22,10 @@ struct StartupEnvironment {
   CivilDate today;                  // for the information defaults
   const PortList* ports = nullptr;  // null skips the remembered-port check
 };
+
+// Start-up check: a remembered port that is not present becomes the first port (0 with none);
+// nothing changes where the system keeps a fixed port list.
+void CheckRememberedPort(AppState& app, const PortList& ports);
 
 // Language, model, band texts, mysetup.ini (read and written back), the port check,
 // ResetAllData, the information defaults and Setting.ini. state.app.folders must be set.

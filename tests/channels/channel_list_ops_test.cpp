@@ -1,9 +1,8 @@
-#include "channels/channel_list_ops.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 
 namespace kt740 {

@@ -1,9 +1,8 @@
-#include "channels/channel_row_text.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 

@@ -41,14 +41,14 @@ void ExpectPointFormats() {
   ProgramState state;
   EXPECT_EQ(FreqTextToStored("145.5"), "014550000");
   EXPECT_EQ(FreqTextToStored("145,5"), "");
-  EXPECT_EQ(StoredToFreqText(state, "014550000", nullptr), "145.50000");
+  EXPECT_EQ(StoredToFreqText(state.app.WorkingLimits, "014550000", nullptr), "145.50000");
   EXPECT_EQ(StoredToOffsetText("000060000", nullptr), "0.60000");
-  EXPECT_EQ(RxFreqText(state, "145.0031", nullptr), "145.00250");
-  EXPECT_EQ(OffsetText(state, "10", "170", 2, nullptr), "004.00000");
+  EXPECT_EQ(RxFreqText(state.app.WorkingLimits, "145.0031", {}), "145.00250");
+  EXPECT_EQ(OffsetText(state.app.WorkingLimits, "10", "170", offset_dir::kPlus, {}), "004.00000");
   EXPECT_EQ(ParseDecimal("1234.5"), 1234.5);
   EXPECT_EQ(FormatFixed(1234.5, 3, 5), "1234.50000");
   state.app.WorkingLimits.RxLow = 136.5;
-  EXPECT_EQ(StoredToFreqText(state, "damaged!!", nullptr), "136.5");
+  EXPECT_EQ(StoredToFreqText(state.app.WorkingLimits, "damaged!!", nullptr), "136.5");
 }
 
 TEST(FrequencyLocale, CommaCxxLocaleChangesNothing) {

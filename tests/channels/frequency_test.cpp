@@ -27,6 +27,9 @@ class Frequency : public ::testing::Test {
     }
   }
 
+  const BandLimits& band() const { return state.app.WorkingLimits; }
+  BandWarning Warn(Notifier* n) const { return {n, outOfBand}; }
+
   ProgramState state;
   test::RecordingNotifier notifier;
   std::string outOfBand;
@@ -79,7 +82,7 @@ TEST_F(Frequency, StoredTextsShowAsMegahertz) {
       {"0145", "145.00000", "145.00000"},  // a short text left by an older file
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StoredToFreqText(state, c.stored, &notifier), c.freq) << c.stored;
+    EXPECT_EQ(StoredToFreqText(band(), c.stored, &notifier), c.freq) << c.stored;
     EXPECT_EQ(StoredToOffsetText(c.stored, &notifier), c.offset) << c.stored;
   }
   EXPECT_TRUE(notifier.entries.empty());
@@ -89,11 +92,11 @@ TEST_F(Frequency, DamagedStoredTextReportsNotIsNumeric) {
   Bands(136.5, 174, 136, 174);
   for (const char* bad : {"01A550000", "-14550000", "0145.5000"}) {
     notifier.entries.clear();
-    EXPECT_EQ(StoredToFreqText(state, bad, &notifier), "136.5") << bad;
+    EXPECT_EQ(StoredToFreqText(band(), bad, &notifier), "136.5") << bad;
     EXPECT_EQ(StoredToOffsetText(bad, &notifier), "0.00000") << bad;
     ASSERT_EQ(notifier.Texts(), (std::vector<std::string>{"Not IsNumeric", "Not IsNumeric"})) << bad;
   }
-  EXPECT_EQ(StoredToFreqText(state, "01A550000", nullptr), "136.5");
+  EXPECT_EQ(StoredToFreqText(band(), "01A550000", nullptr), "136.5");
 }
 
 TEST_F(Frequency, SnapMovesOntoTheGridFromTheLowEdge) {
@@ -111,42 +114,42 @@ TEST_F(Frequency, SnapMovesOntoTheGridFromTheLowEdge) {
   };
   for (const auto& c : cases) {
     Bands(c.low, 174, c.low, 174);
-    EXPECT_EQ(SnapRxFreq(state, c.in), c.out) << c.in << " from " << c.low;
-    EXPECT_EQ(SnapTxFreq(state, c.in), c.out) << c.in << " from " << c.low;
+    EXPECT_EQ(SnapRxFreq(band(), c.in), c.out) << c.in << " from " << c.low;
+    EXPECT_EQ(SnapTxFreq(band(), c.in), c.out) << c.in << " from " << c.low;
   }
   Bands(136, 174, 400, 470);
-  EXPECT_EQ(SnapTxFreq(state, 145.0031), 145.005);  // counted from 400 MHz: K < 0, moved up
+  EXPECT_EQ(SnapTxFreq(band(), 145.0031), 145.005);  // counted from 400 MHz: K < 0, moved up
 }
 
 TEST_F(Frequency, CheckClampsToTheBandWithOptionalWarning) {
   Bands(136, 174, 400, 470);
-  EXPECT_EQ(CheckRxFreq(state, 130, &notifier), 136);
+  EXPECT_EQ(CheckRxFreq(band(), 130, Warn(&notifier)), 136);
   ExpectWarnings(1);
-  EXPECT_EQ(CheckRxFreq(state, 180, &notifier), 174);
+  EXPECT_EQ(CheckRxFreq(band(), 180, Warn(&notifier)), 174);
   ExpectWarnings(2);
-  EXPECT_EQ(CheckRxFreq(state, 174, &notifier), 174);
-  EXPECT_EQ(CheckRxFreq(state, 136, &notifier), 136);
-  EXPECT_EQ(CheckRxFreq(state, 145.0031, &notifier), 145.0025);
-  EXPECT_EQ(CheckTxFreq(state, 145, &notifier), 400);
+  EXPECT_EQ(CheckRxFreq(band(), 174, Warn(&notifier)), 174);
+  EXPECT_EQ(CheckRxFreq(band(), 136, Warn(&notifier)), 136);
+  EXPECT_EQ(CheckRxFreq(band(), 145.0031, Warn(&notifier)), 145.0025);
+  EXPECT_EQ(CheckTxFreq(band(), 145, Warn(&notifier)), 400);
   ExpectWarnings(3);
   // Warnings off: the same clamping, nothing shown.
-  EXPECT_EQ(CheckRxFreq(state, 130, nullptr), 136);
-  EXPECT_EQ(CheckTxFreq(state, 500, nullptr), 470);
+  EXPECT_EQ(CheckRxFreq(band(), 130, Warn(nullptr)), 136);
+  EXPECT_EQ(CheckTxFreq(band(), 500, Warn(nullptr)), 470);
   ExpectWarnings(3);
 }
 
 TEST_F(Frequency, FreqTextsAreCheckedAndFormatted) {
   Bands(136, 174, 400, 470);
-  EXPECT_EQ(RxFreqText(state, "145.0031", &notifier), "145.00250");
-  EXPECT_EQ(RxFreqText(state, " 145.5 ", &notifier), "145.50000");
-  EXPECT_EQ(RxFreqText(state, "145", &notifier), "145.00000");
-  EXPECT_EQ(TxFreqText(state, "462.5625", &notifier), "462.56250");
+  EXPECT_EQ(RxFreqText(band(), "145.0031", Warn(&notifier)), "145.00250");
+  EXPECT_EQ(RxFreqText(band(), " 145.5 ", Warn(&notifier)), "145.50000");
+  EXPECT_EQ(RxFreqText(band(), "145", Warn(&notifier)), "145.00000");
+  EXPECT_EQ(TxFreqText(band(), "462.5625", Warn(&notifier)), "462.56250");
   ExpectWarnings(0);
-  EXPECT_EQ(RxFreqText(state, "180", &notifier), "174.00000");
-  EXPECT_EQ(RxFreqText(state, "abc", &notifier), "136.00000");
-  EXPECT_EQ(TxFreqText(state, "", &notifier), "400.00000");
+  EXPECT_EQ(RxFreqText(band(), "180", Warn(&notifier)), "174.00000");
+  EXPECT_EQ(RxFreqText(band(), "abc", Warn(&notifier)), "136.00000");
+  EXPECT_EQ(TxFreqText(band(), "", Warn(&notifier)), "400.00000");
   ExpectWarnings(3);
-  EXPECT_EQ(RxFreqText(state, "abc", nullptr), "136.00000");
+  EXPECT_EQ(RxFreqText(band(), "abc", Warn(nullptr)), "136.00000");
   ExpectWarnings(3);
 }
 
@@ -169,7 +172,8 @@ TEST_F(Frequency, OffsetShrinksToTheTransmitBand) {
   };
   for (const auto& c : cases) {
     notifier.entries.clear();
-    EXPECT_EQ(OffsetText(state, c.offset, c.rx, c.direction, &notifier), c.result) << c.offset << " " << c.rx;
+    EXPECT_EQ(OffsetText(band(), c.offset, c.rx, c.direction, Warn(&notifier)), c.result)
+        << c.offset << " " << c.rx;
     ExpectWarnings(c.warnings);
   }
 }

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "cli_run.h"
-#include "files/data_file.h"
 #include "files/file_format.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"

@@ -6,9 +6,9 @@
 
 #include "core/notifier.h"
 #include "e2e_support.h"
-#include "files/data_file.h"
 #include "link/link_observer.h"
 #include "program/comm_data.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "program/read_completion.h"
 #include "program/startup.h"

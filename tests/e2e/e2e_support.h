@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/notifier.h"
-#include "files/data_file.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "program/startup.h"
 #include "support/temp_dir.h"

@@ -1,9 +1,8 @@
-#include "files/book_file.h"
-
 #include <gtest/gtest.h>
 
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
@@ -77,7 +76,7 @@ TEST_F(BookFile, AFileThatCannotBeReadKeepsTheWorkingCopy) {
     SCOPED_TRACE(name);
     test::RecordingNotifier n;
     EXPECT_FALSE(FreLoadBookFile(state, n, working, dir.file(name)));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_TRUE(working == before);
     EXPECT_EQ(state.app.CurrentBookFileName, "mine.cb");
   }
@@ -93,7 +92,7 @@ TEST_F(BookFile, AFailedExportKeepsTheOldFile) {
     ops.failAt = step;
     test::RecordingNotifier n;
     EXPECT_FALSE(FreSaveBookFile(state, n, book, dir.file("a.cb"), ops));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_EQ(dir.Read("a.cb"), old);
   }
 }

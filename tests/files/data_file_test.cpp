@@ -1,5 +1,3 @@
-#include "files/data_file.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -10,8 +8,9 @@
 #include "core/builtin_text.h"
 #include "faulty_file_ops.h"
 #include "files/file_format.h"
-#include "files/snapshot.h"
+#include "program/data_files.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"
@@ -65,7 +64,7 @@ TEST(ChannelFileNameRule, LastThreeCharactersOfTheNameBecomeFre) {
 
 TEST_F(DataFile, ADataFileNamedLikeItsChannelFileIsRefused) {
   EXPECT_FALSE(SaveDataFile(state, notifier, Path("x.fre")));
-  EXPECT_EQ(notifier.Texts(), std::vector<std::string>{"file error."});
+  EXPECT_EQ(notifier.FirstLines(), std::vector<std::string>{"file error."});
   EXPECT_FALSE(std::filesystem::exists(Path("x.fre")));
 }
 
@@ -153,11 +152,16 @@ TEST_F(DataFile, AMissingOrShortChannelFileLoadsTheWholeRecordsItHas) {
     EXPECT_EQ(other.current.channels.ChannelCount, c.channels);
     EXPECT_EQ(other.snapshot.channels.ChannelCount, c.channels);
   }
+  EXPECT_TRUE(notifier.entries.empty());
+  // A missing channel file opens too, and says so.
   std::filesystem::remove(Path("a.fre"));
   ProgramState other;
   ASSERT_TRUE(OpenDataFile(other, notifier, Path("a.dat")));
   EXPECT_EQ(other.current.channels.ChannelCount, 0);
-  EXPECT_TRUE(notifier.entries.empty());
+  ASSERT_EQ(notifier.entries.size(), 1u);
+  EXPECT_EQ(notifier.entries[0].text,
+            "The channel file a.fre was not found, so the configuration has no channels.");
+  EXPECT_EQ(notifier.entries[0].icon, Icon::Information);
 }
 
 // Every refused file leaves the whole state as it was and says "file error.".
@@ -197,7 +201,7 @@ TEST_F(DataFile, AFileThatCannotBeLoadedChangesNothing) {
     dir.Write("bad.fre", c.fre);
     RecordingNotifier n;
     EXPECT_FALSE(OpenDataFile(other, n, Path("bad.dat")));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     test::ExpectSameConfiguration(other.current, before.current);
     test::ExpectSameConfiguration(other.snapshot, before.snapshot);
     EXPECT_EQ(other.app.CurrentFileName, "mine.dat");
@@ -222,7 +226,7 @@ TEST_F(DataFile, AFileThatCannotBeLoadedChangesNothing) {
 TEST_F(DataFile, TheFileErrorIsInTheCurrentLanguage) {
   state.app.LanguageId = kLanguageChinese;
   EXPECT_FALSE(OpenDataFile(state, notifier, Path("missing.dat")));
-  EXPECT_EQ(notifier.Texts(),
+  EXPECT_EQ(notifier.FirstLines(),
             std::vector<std::string>{BuiltInText(BuiltIn::TextFileError, kLanguageChinese)});
 }
 
@@ -244,7 +248,7 @@ TEST_F(DataFile, AnInterruptedSaveKeepsTheOldFiles) {
     ops.failAt = step;
     RecordingNotifier n;
     EXPECT_FALSE(SaveDataFile(state, n, Path("a.dat"), ops));
-    EXPECT_EQ(n.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(n.FirstLines(), std::vector<std::string>{"file error."});
     EXPECT_EQ(dir.Read("a.dat"), oldDat);
     EXPECT_EQ(dir.Read("a.fre"), oldFre);
     std::size_t files = 0;
@@ -281,6 +285,19 @@ TEST_F(DataFile, AnUnreadableOldFileFailsTheSaveBeforeAnythingIsWritten) {
   EXPECT_EQ(ops.calls, 0);
   EXPECT_EQ(dir.Read("a.dat"), oldDat);
   EXPECT_TRUE(IsModified(state));
+}
+
+// Paths are UTF-8 throughout: a folder and a file named in Chinese save and open.
+TEST_F(DataFile, AConfigurationSavesAndOpensInAFolderWithAChineseName) {
+  const std::string folder = dir.file("对讲机配置");
+  std::filesystem::create_directories(std::filesystem::path(std::u8string(folder.begin(), folder.end())));
+  const std::string path = folder + "/信道.dat";
+  ASSERT_TRUE(SaveDataFile(state, notifier, path));
+  ProgramState other;
+  ASSERT_TRUE(OpenDataFile(other, notifier, path));
+  EXPECT_TRUE(notifier.entries.empty());
+  test::ExpectSameConfiguration(other.current, state.current);
+  EXPECT_EQ(other.app.CurrentFileName, path);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class FaultyFileOps : public FileOps {
   std::set<std::string> unreadable;
 
   ReadResult Read(const std::string& path, std::size_t limit) override {
-    if (unreadable.count(path)) return {ReadStatus::Failed, {}};
+    if (unreadable.count(path)) return {ReadStatus::Failed, {}, {}};
     return DiskFileOps().Read(path, limit);
   }
   bool WriteNew(const std::string& path, std::string_view contents) override {

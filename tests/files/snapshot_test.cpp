@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
+#include <type_traits>
 
+#include "files/file_layout.h"
+#include "files/record_bytes.h"
 #include "program/program_state.h"
+#include "program/snapshot_state.h"
 #include "support/config_fixture.h"
 
 namespace kt740 {
@@ -102,6 +107,83 @@ TEST_F(Snapshot, WhatCountsAsAModification) {
     c.change(s);
     EXPECT_EQ(IsModified(s), c.modified);
   }
+}
+
+// Changes the leaf member number `target` of a record's file layout (and counts the leaves), so
+// that a test can change every member in turn without a list of them.
+class ChangeOneMember {
+ public:
+  explicit ChangeOneMember(int target, bool channel) : target_(target), channel_(channel) {}
+  int leaves = 0;
+  std::string changed;  // the name of the member changed
+  bool excluded = false;
+
+  template <typename T>
+  void operator()(const char* name, T& field) {
+    if constexpr (layout_detail::IsStdArray<T>::value) {
+      for (auto& element : field) (*this)(name, element);
+    } else if constexpr (layout_detail::IsFixedText<T>::value || std::is_arithmetic_v<T>) {
+      if (leaves++ != target_) return;
+      changed = name;
+      excluded = channel_ && std::ranges::find(kChannelFieldsNotCompared, std::string_view(name)) !=
+                                 std::end(kChannelFieldsNotCompared);
+      if constexpr (layout_detail::IsFixedText<T>::value) {
+        field.bytes[0] = field.bytes[0] == 'A' ? 'B' : 'A';
+      } else {
+        field = static_cast<T>(field + 1);
+      }
+    } else {
+      Describe(*this, field);
+    }
+  }
+
+ private:
+  int target_;
+  bool channel_;
+};
+
+// Every member of every file layout counts, but for the one named set of channel fields.
+TEST_F(Snapshot, ChangingAnyMemberOfTheLayoutsIsAModification) {
+  // Codes at their full length, so that each of their digits counts.
+  DtmfSettings& dtmf = state.current.settings.Signalling.Dtmf;
+  for (DtmfCodeEntry& e : dtmf.DtmfCodes) e.CodeLength = static_cast<int16_t>(e.CodeDigits.kSize);
+  dtmf.PttIdBeginLength = static_cast<int16_t>(dtmf.PttIdBeginCode.kSize);
+  dtmf.PttIdEndLength = static_cast<int16_t>(dtmf.PttIdEndCode.kSize);
+  dtmf.KillCodeLength = static_cast<int16_t>(dtmf.KillCode.kSize);
+  dtmf.StunCodeLength = static_cast<int16_t>(dtmf.StunCode.kSize);
+  TakeSnapshot(state);
+  const ProgramState saved = state;
+
+  int settingsLeaves = 0;
+  for (int k = 0;; ++k) {
+    state = saved;
+    SettingsRecord settings = state.current.settings;
+    int16_t count = static_cast<int16_t>(state.current.channels.ChannelCount);
+    ChangeOneMember change(k, false);
+    Describe(change, DataFileRecord<SettingsRecord, int16_t>{settings, count});
+    if (k >= change.leaves) {
+      settingsLeaves = change.leaves;
+      break;
+    }
+    state.current.settings = settings;
+    state.app.ModelCode = settings.ModelCode;  // the program's model code is the one compared
+    state.current.channels.ChannelCount = count;
+    EXPECT_TRUE(IsModified(state)) << "settings member " << k << " " << change.changed;
+  }
+  EXPECT_GT(settingsLeaves, 1000);
+
+  int compared = 0;
+  for (int k = 0;; ++k) {
+    state = saved;
+    ChangeOneMember change(k, true);
+    Describe(change, Channel(1));
+    if (k >= change.leaves) break;
+    // A changed Number no longer matches the saved channel: modified, though not compared as a field.
+    const bool expected = !change.excluded || change.changed == "Number";
+    EXPECT_EQ(IsModified(state), expected) << "channel member " << change.changed;
+    if (!change.excluded) ++compared;
+  }
+  EXPECT_EQ(compared, 38);  // the 43 members of a channel record, five of them left out
 }
 
 }  // namespace

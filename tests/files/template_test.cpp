@@ -1,12 +1,11 @@
-#include "files/template.h"
-
 #include <gtest/gtest.h>
 
-#include "files/data_file.h"
-#include "files/snapshot.h"
 #include "image/channel_codec.h"
+#include "program/data_files.h"
+#include "program/model_template.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"
+#include "program/snapshot_state.h"
 #include "support/config_fixture.h"
 #include "support/recording_notifier.h"
 #include "support/temp_dir.h"

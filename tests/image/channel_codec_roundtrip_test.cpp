@@ -10,7 +10,7 @@
 
 #include "core/codepage.h"
 #include "image/channel_codec.h"
-#include "image/codecs.h"
+#include "program/comm_data.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "channels/channel_list_ops.h"
-#include "image/codecs.h"
+#include "program/comm_data.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "image/codecs.h"
 #include "image/memory_image.h"
+#include "program/comm_data.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
 

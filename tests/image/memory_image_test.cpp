@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "image/codecs.h"
+#include "image/run_encoder.h"
 #include "program/comm_data.h"
 #include "program/program_state.h"
 #include "support/recording_notifier.h"
@@ -69,7 +69,8 @@ void Ok(ProgramState&, Notifier&) {
 }
 void Fails(ProgramState& state, Notifier& notifier) {
   g_ran->push_back("fails");
-  RunEncoder(state, notifier, "SetCommDataByFrequency", [] { throw CodecFailure{"stub"}; });
+  if (!RunEncoder(notifier, "SetCommDataByFrequency", [] { throw CodecFailure{"stub"}; }))
+    state.CommDataOK = false;
 }
 
 TEST(SetCommData, StopsAtTheFirstFailingEncoder) {

@@ -5,7 +5,6 @@
 
 #include <sstream>
 
-#include "image/codecs.h"
 #include "program/comm_data.h"
 #include "program/program_state.h"
 #include "program/reset_all_data.h"

@@ -151,10 +151,11 @@ class RecordingObserver : public LinkObserver {
     return a;
   }
   void PasswordRefused() override { ++refused; }
-  void SessionEnded(LinkMode m, bool ok) override {
+  void SessionEnded(LinkMode m, LinkOutcome o) override {
     ended = true;
     endedMode = m;
-    success = ok;
+    outcome = o;
+    success = o == LinkOutcome::Succeeded;
   }
 
   bool shown = false;
@@ -170,6 +171,7 @@ class RecordingObserver : public LinkObserver {
   bool ended = false;
   LinkMode endedMode = LinkMode::Idle;
   bool success = false;
+  LinkOutcome outcome = LinkOutcome::Failed;
 };
 
 }  // namespace kt740::test

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/profile.h"
-#include "link/link_session.h"
 #include "link_doubles.h"
 #include "program/program_state.h"
+#include "program/radio_link.h"
 #include "support/recording_notifier.h"
 
 namespace kt740::test {
@@ -67,7 +66,7 @@ class LinkFixture : public ::testing::Test {
   ManualTimer timer;
   RecordingNotifier notifier;
   RecordingObserver observer;
-  LinkSession session{state, transport, timer, notifier, observer};
+  ProgramLinkSession session{state, transport, timer, notifier, observer};
 };
 
 }  // namespace kt740::test

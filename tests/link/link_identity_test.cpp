@@ -1,8 +1,8 @@
 // The identity checks, the feature flag from the identify reply, the password step and what a
 // successful read leaves behind.
 #include "core/builtin_text.h"
-#include "link/link_commands.h"
 #include "link_fixture.h"
+#include "program/radio_link.h"
 
 namespace kt740::test {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(LinkIdentityTest, ChecksByMode) {
       if (c.passes) {
         EXPECT_EQ(session.LinkStep, kStepPassword);
         EXPECT_TRUE(notifier.entries.empty());
-        session.EndLinkSession(false);
+        session.EndLinkSession(LinkOutcome::Failed);
         continue;
       }
       const int failure = c.mode == LinkMode::ReadAll ? 2006 : c.mode == LinkMode::WriteAll ? 2007 : 2008;
@@ -69,7 +69,7 @@ TEST_F(LinkIdentityTest, ModelCodeAndFlagsFromTheReply) {
   EXPECT_TRUE(state.radio.Stunned);
   EXPECT_FALSE(state.radio.Killed);
   EXPECT_EQ(state.app.Flags.Reserved, 1);
-  session.EndLinkSession(false);
+  session.EndLinkSession(LinkOutcome::Failed);
 
   state.app.Flags.Reserved = 5;  // set already: the radio does not change it
   Open(LinkMode::ReadAll);
@@ -137,7 +137,7 @@ TEST_F(LinkIdentityTest, PasswordStep) {
     }
     EXPECT_EQ(session.LinkStep, kStepBlocks);
     EXPECT_EQ(transport.Last(), (Bytes{0x52, 0x00, 0x10, 0x10}));
-    session.EndLinkSession(false);
+    session.EndLinkSession(LinkOutcome::Failed);
   }
 }
 

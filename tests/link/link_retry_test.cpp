@@ -11,6 +11,15 @@ std::size_t CountEqual(const std::vector<Bytes>& writes, const Bytes& command) {
   return static_cast<std::size_t>(std::count(writes.begin(), writes.end(), command));
 }
 
+TEST_F(LinkRetryTest, AFailedInformationReadSaysWhyInChinese) {
+  SetLanguage(state.app, kLanguageChinese);
+  Open(LinkMode::ReadInfo);
+  session.SendProgram();
+  for (int k = 0; k < 3; ++k) EXPECT_TRUE(timer.Fire());
+  EXPECT_EQ(notifier.Texts(),
+            std::vector<std::string>{Text(2008) + "\n" + "对讲机无响应，请检查编程线和对讲机。"});
+}
+
 TEST_F(LinkRetryTest, EveryCommandGoesOutThreeTimesThenTheQuestion) {
   const struct {
     const char* name;
@@ -39,8 +48,11 @@ TEST_F(LinkRetryTest, EveryCommandGoesOutThreeTimesThenTheQuestion) {
       EXPECT_TRUE(timer.Fire());  // the third transmission goes unanswered too
       EXPECT_EQ(CountEqual(transport.writes, command), before + 2);
       if (mode == LinkMode::ReadInfo) {
-        // The information read fails at once, without the question.
-        EXPECT_EQ(notifier.Texts(), std::vector<std::string>{Text(2008)});
+        // The information read fails at once, without the question, and says why in the
+        // question's own words.
+        EXPECT_EQ(notifier.Texts(), std::vector<std::string>{Text(2008) + "\n" +
+                                                             "The radio does not answer. Check the "
+                                                             "programming cable and the radio."});
       } else {
         ASSERT_EQ(notifier.entries.size(), 2u);
         EXPECT_TRUE(notifier.entries[0].question);

@@ -253,7 +253,7 @@ TEST_F(ReceiveRows, EveryPattern) {
       EXPECT_TRUE(timer.active);
       EXPECT_FALSE(observer.ended);
     }
-    session.EndLinkSession(false);
+    session.EndLinkSession(LinkOutcome::Failed);
   }
 }
 

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <random>
 
-#include "link/link_commands.h"
 #include "link_fixture.h"
+#include "program/radio_link.h"
 
 namespace kt740::test {
 namespace {
@@ -57,7 +57,7 @@ class LinkSimTest : public ::testing::TestWithParam<SimCase> {
   ManualTimer timer;
   RecordingNotifier notifier;
   RecordingObserver observer;
-  LinkSession session{state, transport, timer, notifier, observer};
+  ProgramLinkSession session{state, transport, timer, notifier, observer};
 };
 
 TEST_P(LinkSimTest, ReadMovesExactlyTheRadiosMemory) {

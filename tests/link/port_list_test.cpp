@@ -5,6 +5,7 @@
 
 #include "link/port_numbers.h"
 #include "program/app_state.h"
+#include "program/startup.h"
 
 namespace kt740 {
 namespace {

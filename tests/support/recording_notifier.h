@@ -36,6 +36,13 @@ class RecordingNotifier : public Notifier {
     return t;
   }
 
+  // The first line of each text: "file error." of a file error, whatever its second line says.
+  std::vector<std::string> FirstLines() const {
+    std::vector<std::string> t;
+    for (const Entry& e : entries) t.push_back(e.text.substr(0, e.text.find('\n')));
+    return t;
+  }
+
   std::vector<Entry> entries;
   std::deque<Answer> answers;  // answered in order; then `fallback`
   Answer fallback = Answer::Cancel;

@@ -6,7 +6,7 @@
 
 #include "app/app_controller.h"
 #include "core/builtin_text.h"
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
@@ -185,7 +185,7 @@ TEST_F(FileCommandsTest, OpenShowsTheFileAndABadFileChangesNothing) {
   dialogs.answers << Path("bad.dat");
   notifier.answers = {Answer::No};
   Trigger("mnuFileOpen");
-  EXPECT_EQ(notifier.entries.back().text, "file error.");
+  EXPECT_EQ(notifier.FirstLines().back(), "file error.");
   EXPECT_TRUE(IsModified(state));
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->windowTitle().contains("twelve.dat"));

@@ -12,8 +12,8 @@
 
 #include "app/app_controller.h"
 #include "app/simulated_radio.h"
-#include "files/snapshot.h"
 #include "modal.h"
+#include "program/snapshot_state.h"
 #include "ui/dialogs/frm_com_set.h"
 #include "ui/dialogs/frm_pass_word.h"
 #include "ui/dialogs/frm_progress.h"

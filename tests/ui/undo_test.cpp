@@ -6,7 +6,7 @@
 
 #include "app/app_controller.h"
 #include "app/file_commands.h"
-#include "files/snapshot.h"
+#include "program/snapshot_state.h"
 #include "ui/main/channel_grid.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_editor_host.h"

@@ -119,7 +119,7 @@ QString FrmAbout::SystemInformation() const {
   QStringList ports;
   if (ports_) {
     for (const PortEntry& p : ports_->Ports()) {
-      QString entry = QStringLiteral("COM") + QString::number(p.number);
+      QString entry = QString::fromStdString(PortEntryText(p.number));
       if (!p.device.empty()) entry += QStringLiteral(" (") + Q(p.device) + QLatin1Char(')');
       ports << entry;
     }

@@ -19,7 +19,7 @@ namespace {
 constexpr int kNumberRole = Qt::UserRole;
 
 QString EntryText(int number) {
-  return QStringLiteral("COM") + QString::number(number);
+  return QString::fromStdString(PortEntryText(number));
 }
 
 }  // namespace

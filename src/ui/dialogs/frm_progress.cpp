@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -17,7 +18,8 @@ namespace kt740 {
 FrmProgress::FrmProgress(const Texts& texts, bool write, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       bar_(new QProgressBar(this)),
-      percent_(new QLabel(this)) {
+      percent_(new QLabel(this)),
+      cancel_(new QPushButton(this)) {
   setObjectName(QStringLiteral("FrmProgress"));
   setModal(true);
   setFont(texts.FormFont());
@@ -38,10 +40,18 @@ FrmProgress::FrmProgress(const Texts& texts, bool write, QWidget* parent)
   row->addWidget(label);
   row->setSpacing(2);
   row->addWidget(percent_);
+  cancel_->setObjectName(QStringLiteral("CommandCancel"));
+  cancel_->setAutoDefault(false);
+  connect(cancel_, &QPushButton::clicked, this, &FrmProgress::AskCancel);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(cancel_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 16, 16, 16);
   layout->addWidget(bar_);
   layout->addLayout(row);
+  layout->addLayout(buttons);
+  SetOkCancelCaptions(*this, texts);
   SetProgressValue(0);
   setFixedSize(sizeHint());
 }
@@ -62,7 +72,19 @@ void FrmProgress::Finish() {
 }
 
 void FrmProgress::reject() {
-  if (finishing_) QDialog::reject();
+  if (finishing_) {
+    QDialog::reject();
+  } else {
+    AskCancel();
+  }
+}
+
+void FrmProgress::AskCancel() {
+  if (cancelAsked_ || finishing_) return;
+  cancelAsked_ = true;
+  // The frame in flight finishes first; the radio then gets END.
+  cancel_->setEnabled(false);
+  if (onCancel) onCancel();
 }
 
 void FrmProgress::closeEvent(QCloseEvent* event) {
@@ -70,6 +92,7 @@ void FrmProgress::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
   } else {
     event->ignore();
+    AskCancel();
   }
 }
 

@@ -1,9 +1,12 @@
-// FrmProgress: the modal progress of a full read or write. It has no Cancel: the session ends it.
+// FrmProgress: the modal progress of a full read or write. Cancel (or Escape) asks the session to
+// stop; the session closes the dialog when it has ended.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
+class QPushButton;
 class QProgressBar;
 
 namespace kt740 {
@@ -23,7 +26,12 @@ class FrmProgress : public QDialog {
   // Closes the dialog; the only way it closes.
   void Finish();
 
+  // Escape and the close button of the title bar ask to stop, as Cancel does.
   void reject() override;
+
+  // Called once when the user asks to stop.
+  std::function<void()> onCancel;
+  bool CancelAsked() const { return cancelAsked_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -31,7 +39,10 @@ class FrmProgress : public QDialog {
  private:
   QProgressBar* bar_;
   QLabel* percent_;
+  QPushButton* cancel_;
   bool finishing_ = false;
+  bool cancelAsked_ = false;
+  void AskCancel();
 };
 
 }  // namespace kt740

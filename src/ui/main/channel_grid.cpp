@@ -7,9 +7,8 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
-#include "channels/channel_list_ops.h"
-#include "channels/channel_row_text.h"
 #include "core/profile.h"
+#include "program/grid_ops.h"
 #include "program/program_state.h"
 #include "ui/common/localize.h"
 #include "ui/common/qt_text.h"

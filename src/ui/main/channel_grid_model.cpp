@@ -3,7 +3,7 @@
 #include <QBrush>
 #include <QColor>
 
-#include "channels/channel_row_text.h"
+#include "program/grid_ops.h"
 
 namespace kt740 {
 namespace {

@@ -6,12 +6,13 @@
 
 #include "core/notifier.h"
 #include "image/encodings.h"
-#include "program/program_state.h"
 
 namespace kt740 {
 
+// Runs an encoder body; any failure inside it is reported as "<name>Error" and gives false, which
+// the driver turns into CommDataOK false.
 template <typename Body>
-void RunEncoder(ProgramState& state, Notifier& notifier, const char* name, Body&& body) {
+bool RunEncoder(Notifier& notifier, const char* name, Body&& body) {
   bool failed = false;
   try {
     body();
@@ -20,10 +21,8 @@ void RunEncoder(ProgramState& state, Notifier& notifier, const char* name, Body&
   } catch (const std::exception&) {
     failed = true;
   }
-  if (failed) {
-    state.CommDataOK = false;
-    notifier.Message(std::string(name) + "Error", Icon::Critical);
-  }
+  if (failed) notifier.Message(std::string(name) + "Error", Icon::Critical);
+  return !failed;
 }
 
 }  // namespace kt740

@@ -1,0 +1,43 @@
+# Fails when a file includes a header of a folder its folder may not use (cmake -P, ROOT set).
+cmake_minimum_required(VERSION 3.25)
+include("${ROOT}/cmake/Kt740LayerTable.cmake")
+
+# Longest names first, so that "ui/main/x.h" is ui/main and not a folder "ui".
+set(prefixes ${KT740_LAYERS})
+list(SORT prefixes COMPARE NATURAL ORDER DESCENDING)
+
+set(bad "")
+foreach(layer IN LISTS KT740_LAYERS)
+  kt740_layer_dir("${layer}" dir)
+  file(GLOB files "${ROOT}/${dir}/*.h" "${ROOT}/${dir}/*.cpp")
+  set(allowed ${layer} ${KT740_USES_${layer}})
+  foreach(f IN LISTS files)
+    file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+      set(target "")
+      foreach(p IN LISTS prefixes)
+        string(LENGTH "${p}/" n)
+        string(SUBSTRING "${header}" 0 ${n} head)
+        if(head STREQUAL "${p}/")
+          set(target "${p}")
+          break()
+        endif()
+      endforeach()
+      if(target STREQUAL "" AND header MATCHES "^ui/")
+        set(target "ui")  # a ui folder the table does not know
+      endif()
+      if(NOT target STREQUAL "" AND NOT target IN_LIST allowed AND NOT "${layer}:${header}" IN_LIST
+                                                                       KT740_LAYER_EXCEPTIONS)
+        file(RELATIVE_PATH rel "${ROOT}" "${f}")
+        list(APPEND bad "${rel} (${layer}) includes ${header} (${target})")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(bad)
+  list(JOIN bad "\n  " text)
+  message(FATAL_ERROR "Includes against the layer table (cmake/Kt740LayerTable.cmake):\n  ${text}")
+endif()
+message(STATUS "Every include follows the layer table")

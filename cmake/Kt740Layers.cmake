@@ -1,0 +1,27 @@
+# One static library per core folder, linked downward as the layer table says, and kt740core,
+# the interface target that links them all for the front ends and the tests.
+include("${CMAKE_CURRENT_LIST_DIR}/Kt740LayerTable.cmake")
+
+function(kt740_layer_target layer out)
+  string(REPLACE "/" "_" name "${layer}")
+  set(${out} "kt740_${name}" PARENT_SCOPE)
+endfunction()
+
+function(kt740_add_core_layers)
+  foreach(layer IN LISTS KT740_CORE_LAYERS)
+    kt740_layer_target("${layer}" target)
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/src/${layer}/*.cpp")
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC "${CMAKE_SOURCE_DIR}/src")
+    kt740_target_defaults(${target})
+    foreach(used IN LISTS KT740_USES_${layer})
+      kt740_layer_target("${used}" usedTarget)
+      target_link_libraries(${target} PUBLIC ${usedTarget})
+    endforeach()
+  endforeach()
+  add_library(kt740core INTERFACE)
+  foreach(layer IN LISTS KT740_CORE_LAYERS)
+    kt740_layer_target("${layer}" target)
+    target_link_libraries(kt740core INTERFACE ${target})
+  endforeach()
+endfunction()
